@@ -1,0 +1,126 @@
+#include "editor/LedCanvas.h"
+
+#include <cmath>
+#include <limits>
+
+namespace ledfont::editor {
+
+int pointerToCell(float v) {
+    // nearbyint rounds a half to the even neighbour in the default rounding mode.
+    double rounded = std::nearbyint(static_cast<double>(v));
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {
+        throw Error(ErrorCode::Overflow);
+    }
+    return static_cast<std::int32_t>(rounded) / kCellSize;
+}
+
+void LedCanvas::DrawGrid() {
+    // The lines run to the control's outer size taken as canvas units, far past the drawing area.
+    auto bottom = static_cast<float>(pic_.outerHeight());
+    auto right = static_cast<float>(pic_.outerWidth());
+    for (int x = 0; x <= kCells * kCellSize; x += kCellSize) {
+        pic_.line(static_cast<float>(x), 0, static_cast<float>(x), bottom, kGridBlue);
+    }
+    for (int y = 0; y <= kCells * kCellSize; y += kCellSize) {
+        pic_.line(0, static_cast<float>(y), right, static_cast<float>(y), kGridBlue);
+    }
+}
+
+void LedCanvas::ledBox(int x, int y, Colour colour) {
+    // Computed in double: exact for every int, then handed over as single precision.
+    double x1 = x * 10.0 + 1, y1 = y * 10.0 + 1;
+    double x2 = (x + 1.0) * 10 - 1, y2 = (y + 1.0) * 10 - 1;
+    pic_.box(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2),
+             colour);
+}
+
+void LedCanvas::OnLED(int x, int y) { ledBox(x, y, kLitRed); }
+void LedCanvas::OffLED(int x, int y) { ledBox(x, y, kBlack); }
+
+void LedCanvas::Clear() {
+    for (int x = 0; x < kCells; ++x) {
+        for (int y = 0; y < kCells; ++y) {
+            OffLED(x, y);
+        }
+    }
+}
+
+void LedCanvas::GetMap() {
+    for (int c = 0; c < kCells; ++c) {
+        for (int h = 0; h < 2; ++h) {
+            int value = 0;
+            for (int k = 7; k >= 0; --k) {
+                value *= 2;
+                float px = static_cast<float>(kCellSize * c + 5);
+                float py = static_cast<float>(kCellSize * (8 * h + k) + 5);
+                if (pic_.point(px, py) == kBlack) {
+                    value += 1;
+                }
+            }
+            charMap_.set(2 * c + h, value);
+        }
+    }
+}
+
+void LedCanvas::PutChar(int cols, const CharMapArray& source) {
+    for (int c = 0; c < cols; ++c) {
+        for (int h = 0; h < 2; ++h) {
+            int v = source(2 * c + h);
+            for (int k = 0; k < 8; ++k) {
+                if (v % 2 == 0) {
+                    OnLED(c, 8 * h + k);
+                }
+                v /= 2;
+            }
+        }
+    }
+}
+
+void LedCanvas::MouseDown(int button, float x, float y) {
+    int col = pointerToCell(x), row = pointerToCell(y);
+    if (button == kLeftButton) {
+        OnLED(col, row);
+    } else if (button == kRightButton) {
+        OffLED(col, row);
+    }
+    GetMap();
+}
+
+void LedCanvas::MouseMove(int button, float x, float y) {
+    if (button != kLeftButton && button != kRightButton) {
+        return;
+    }
+    MouseDown(button, x, y);
+}
+
+void LedCanvas::DrawLimitLine(int width) {
+    auto x = static_cast<float>(kCellSize * width);
+    pic_.line(x, 0, x, static_cast<float>(pic_.outerHeight()), kLimitGreen);
+}
+
+void LedCanvas::ColsClick(int listIndex) {
+    DrawGrid();
+    DrawLimitLine(listIndex + 1);
+}
+
+void LedCanvas::CentreClick(int listIndex) {
+    double left = listIndex * pic_.outerWidth() / 16 + pic_.outerLeft();
+    pic_.setMarkerLeft(static_cast<float>(left));
+}
+
+void LedCanvas::ShowBitmap(const FontDataTable& font, int glyph) {
+    pic_.clear();
+    DrawGrid();
+    for (int c = 0; c < kCells; ++c) {
+        for (int h = 0; h < 2; ++h) {
+            int v = font(glyph, 2 + 2 * c + h);
+            for (int k = 0; k < 8; ++k) {
+                if (((v >> k) & 1) == 0) {
+                    OnLED(c, 8 * h + k);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace ledfont::editor

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+
+#include "editor/PictureSurface.h"
+#include "font/FontTables.h"
+
+namespace ledfont::editor {
+
+// Mouse button codes as the window delivers them: the button pressed, or for moves the sum held.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kMiddleButton = 4;
+
+// Canvas geometry: cell (c, r) spans (10c, 10r)..(10c + 10, 10r + 10); its LED box lies strictly inside.
+constexpr int kCellSize = 10;
+constexpr int kCells = 16;
+constexpr int kCanvasUnits = 161;
+
+// The pointer coordinate to a cell index: round half to even, then divide by 10 towards zero.
+int pointerToCell(float v);
+
+// The 16 x 16 LED grid drawn on a picture surface. The picture's pixels are the state: GetMap reads the
+// colour at every cell centre back into CharMap, black meaning dark.
+class LedCanvas {
+public:
+    LedCanvas(PictureSurface& pic, CharMapArray& charMap) : pic_(pic), charMap_(charMap) {}
+
+    void DrawGrid();
+    void OnLED(int x, int y);
+    void OffLED(int x, int y);
+    void Clear();
+    void GetMap();
+    // Lights the cells of columns 0..cols-1 whose bit is 0 in `source` (CharMap's layout); its bounds
+    // stop a cols of 26 or more at index 51.
+    void PutChar(int cols, const CharMapArray& source);
+
+    void MouseDown(int button, float x, float y);
+    void MouseMove(int button, float x, float y);
+
+    // cmbCols_Click: grid redrawn, then the green limit line for width listIndex + 1.
+    void ColsClick(int listIndex);
+    // cmbCentre_Click: the marker over centre listIndex + 1 (-1 puts it one step left of the canvas).
+    void CentreClick(int listIndex);
+
+    // The parts of showing a stored glyph: the green line after `width` columns, and the picture
+    // cleared, gridded and painted with the record's lit cells.
+    void DrawLimitLine(int width);
+    void ShowBitmap(const FontDataTable& font, int glyph);
+
+    PictureSurface& picture() { return pic_; }
+
+private:
+    void ledBox(int x, int y, Colour colour);
+
+    PictureSurface& pic_;
+    CharMapArray& charMap_;
+};
+
+}  // namespace ledfont::editor

@@ -1,0 +1,86 @@
+#include "font/Error.h"
+
+#include <cerrno>
+
+namespace ledfont {
+
+std::string_view describe(ErrorCode code) {
+    switch (code) {
+        case ErrorCode::Overflow: return "Overflow";
+        case ErrorCode::SubscriptOutOfRange: return "Subscript out of range";
+        case ErrorCode::TypeMismatch: return "Type mismatch";
+        case ErrorCode::BadFileNameOrNumber: return "Bad file name or number";
+        case ErrorCode::FileNotFound: return "File not found";
+        case ErrorCode::DeviceIOError: return "Device I/O error";
+        case ErrorCode::DiskFull: return "Disk full";
+        case ErrorCode::InputPastEndOfFile: return "Input past end of file";
+        case ErrorCode::PermissionDenied: return "Permission denied";
+        case ErrorCode::PathFileAccessError: return "Path/File access error";
+        case ErrorCode::PathNotFound: return "Path not found";
+    }
+    return "Unknown error";
+}
+
+Error::Error(ErrorCode code, ErrorPlace place)
+    : std::runtime_error(compose(code, place)), code_(code), place_(std::move(place)) {}
+
+Error Error::withPath(std::string path) const {
+    ErrorPlace place = place_;
+    place.path = std::move(path);
+    return Error(code_, std::move(place));
+}
+
+std::string Error::compose(ErrorCode code, const ErrorPlace& place) {
+    std::string text(describe(code));
+    std::string where = place.path;
+    if (place.line > 0) {
+        where += (where.empty() ? "line " : ", line ") + std::to_string(place.line);
+    }
+    if (place.hasValue) {
+        where += (where.empty() ? "value \"" : ", value \"") + place.value + "\"";
+    }
+    if (!where.empty()) {
+        text += ": " + where;
+    }
+    return text;
+}
+
+std::string displayValue(std::string_view text) {
+    constexpr std::size_t kMaxShown = 40;
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && i < kMaxShown; ++i) {
+        auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F || c == '"' || c == '\\') {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    if (text.size() > kMaxShown) {
+        out += "...";
+    }
+    return out;
+}
+
+ErrorCode errorFromErrno(int err) {
+    switch (err) {
+        case ENOENT: return ErrorCode::FileNotFound;
+        case ENOTDIR: return ErrorCode::PathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS: return ErrorCode::PermissionDenied;
+        case EISDIR: return ErrorCode::PathFileAccessError;
+        case ENOSPC:
+        case EFBIG:
+        case EDQUOT: return ErrorCode::DiskFull;
+        case ENAMETOOLONG:
+        case EINVAL:
+        case ELOOP: return ErrorCode::BadFileNameOrNumber;
+        default: return ErrorCode::DeviceIOError;
+    }
+}
+
+}  // namespace ledfont

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace ledfont {
+
+// The run-time errors the program reports, numbered as the classic BASIC runtime numbered them, so that
+// the texts users see are the conventional ones.
+enum class ErrorCode : std::uint16_t {
+    Overflow = 6,
+    SubscriptOutOfRange = 9,
+    TypeMismatch = 13,
+    BadFileNameOrNumber = 52,
+    FileNotFound = 53,
+    DeviceIOError = 57,
+    DiskFull = 61,
+    InputPastEndOfFile = 62,
+    PermissionDenied = 70,
+    PathFileAccessError = 75,
+    PathNotFound = 76,
+};
+
+std::string_view describe(ErrorCode code);
+
+// Where an error happened; every part is optional. `line` counts from 1, 0 means unknown.
+struct ErrorPlace {
+    std::string path;
+    long line = 0;
+    std::string value;  // the offending field's text, shortened for display
+    bool hasValue = false;
+};
+
+// An error carries its code and where it happened; what() gives "Description: path, line N, value "x"".
+class Error : public std::runtime_error {
+public:
+    explicit Error(ErrorCode code, ErrorPlace place = {});
+
+    ErrorCode code() const { return code_; }
+    std::string_view description() const { return describe(code_); }
+    const ErrorPlace& place() const { return place_; }
+
+    // The same error with the path filled in (keeps line and value).
+    Error withPath(std::string path) const;
+
+private:
+    static std::string compose(ErrorCode code, const ErrorPlace& place);
+
+    ErrorCode code_;
+    ErrorPlace place_;
+};
+
+// Makes the value text shown in messages: long fields are cut and control bytes escaped, so a message
+// about a garbage file stays one readable line.
+std::string displayValue(std::string_view text);
+
+// Maps an errno value from opening, reading or writing a file to the matching error code.
+ErrorCode errorFromErrno(int err);
+
+}  // namespace ledfont

@@ -1,0 +1,62 @@
+#include "font/TextToByte.h"
+
+#include "font/Error.h"
+
+namespace ledfont {
+
+namespace {
+
+int digitValue(char c, int base) {
+    int v = -1;
+    if (c >= '0' && c <= '9') {
+        v = c - '0';
+    } else if (c >= 'A' && c <= 'F') {
+        v = c - 'A' + 10;
+    } else if (c >= 'a' && c <= 'f') {
+        v = c - 'a' + 10;
+    }
+    return v < base ? v : -1;
+}
+
+}  // namespace
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::uint8_t textToByte(std::string_view text) {
+    text = trimBlanks(text);
+    int base = 10;
+    if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty()) {
+        throw Error(ErrorCode::TypeMismatch);
+    }
+    // Check every digit before judging the size, so "999x" is a type mismatch and not an overflow.
+    unsigned value = 0;
+    bool tooBig = false;
+    for (char c : text) {
+        int d = digitValue(c, base);
+        if (d < 0) {
+            throw Error(ErrorCode::TypeMismatch);
+        }
+        if (!tooBig) {
+            value = value * static_cast<unsigned>(base) + static_cast<unsigned>(d);
+            tooBig = value > 255;
+        }
+    }
+    if (tooBig) {
+        throw Error(ErrorCode::Overflow);
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+}  // namespace ledfont

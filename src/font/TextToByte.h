@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace ledfont {
+
+// Blanks that a field may carry around its text.
+constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
+std::string_view trimBlanks(std::string_view text);
+
+// The text-to-byte conversion of the font files: decimal digits, or "&H" followed by hexadecimal digits,
+// with blanks around ignored. A number above 255 throws Overflow; anything else that is not such a
+// number (the empty text, signs, fractions, letters) throws TypeMismatch.
+std::uint8_t textToByte(std::string_view text);
+
+}  // namespace ledfont

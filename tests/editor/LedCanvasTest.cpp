@@ -1,0 +1,266 @@
+#include "editor/LedCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/Raster.h"
+
+namespace ledfont::editor {
+namespace {
+
+class LedCanvasTest : public ::testing::Test {
+protected:
+    // The start-up picture: a black raster with the grid drawn.
+    LedCanvasTest() { canvas.DrawGrid(); }
+
+    bool lit(int c, int r) const { return raster.pixel(10 * c + 5, 10 * r + 5) != kBlack; }
+    int litCount() const {
+        int n = 0;
+        for (int c = 0; c < 16; ++c) {
+            for (int r = 0; r < 16; ++r) {
+                n += lit(c, r) ? 1 : 0;
+            }
+        }
+        return n;
+    }
+
+    Raster raster;
+    CharMapArray charMap;
+    LedCanvas canvas{raster, charMap};
+};
+
+TEST_F(LedCanvasTest, GridIsBlueOnMultiplesOfTenAndLeavesCellsDark) {
+    for (int v = 0; v <= 160; v += 10) {
+        EXPECT_EQ(raster.pixel(v, 3), kGridBlue) << v;
+        EXPECT_EQ(raster.pixel(3, v), kGridBlue) << v;
+        EXPECT_EQ(raster.pixel(v, 160), kGridBlue) << "vertical lines reach the bottom edge";
+    }
+    EXPECT_EQ(raster.pixel(5, 5), kBlack);
+    EXPECT_EQ(raster.pixel(1, 1), kBlack);
+    EXPECT_EQ(litCount(), 0);
+}
+
+TEST_F(LedCanvasTest, LedBoxesStayStrictlyInsideTheirCell) {
+    canvas.OnLED(2, 3);
+    EXPECT_EQ(raster.pixel(21, 31), kLitRed);
+    EXPECT_EQ(raster.pixel(29, 39), kLitRed);
+    EXPECT_EQ(raster.pixel(20, 35), kGridBlue);
+    EXPECT_EQ(raster.pixel(30, 35), kGridBlue);
+    EXPECT_EQ(raster.pixel(25, 40), kGridBlue);
+    canvas.OffLED(2, 3);
+    EXPECT_EQ(raster.pixel(25, 35), kBlack);
+    EXPECT_EQ(raster.pixel(20, 35), kGridBlue);
+    // Cells outside the grid fall outside the picture and leave no trace.
+    Raster before = raster;
+    canvas.OnLED(16, 0);
+    canvas.OnLED(-1, 5);
+    canvas.OnLED(3, 16);
+    EXPECT_EQ(raster.pixels()[0], before.pixels()[0]);
+    EXPECT_TRUE(std::equal(raster.pixels().begin(), raster.pixels().end(), before.pixels().begin()));
+}
+
+TEST_F(LedCanvasTest, GetMapBitLayout) {
+    canvas.GetMap();
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(charMap(i), 255) << "grid only: every LED dark, byte " << i;
+    }
+    canvas.OnLED(3, 9);
+    canvas.GetMap();
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(charMap(i), i == 7 ? 253 : 255) << "byte " << i;
+    }
+    canvas.OffLED(3, 9);
+    canvas.OnLED(0, 0);
+    canvas.OnLED(15, 15);
+    canvas.GetMap();
+    EXPECT_EQ(charMap(0), 0xFE) << "row 0 is bit 0";
+    EXPECT_EQ(charMap(31), 0x7F) << "row 15 is bit 7 of the lower half";
+}
+
+TEST_F(LedCanvasTest, GetMapRewritesOnlyBytesZeroToThirtyOne) {
+    charMap.set(32, 77);
+    charMap.set(50, 9);
+    for (int c = 0; c < 16; ++c) {
+        for (int r = 0; r < 16; ++r) {
+            canvas.OnLED(c, r);
+        }
+    }
+    canvas.GetMap();
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(charMap(i), 0);
+    }
+    EXPECT_EQ(charMap(32), 77);
+    EXPECT_EQ(charMap(50), 9);
+}
+
+TEST_F(LedCanvasTest, AnyColourButPureBlackReadsLit) {
+    raster.box(31, 91, 39, 99, rgb(1, 0, 0));
+    raster.box(41, 91, 49, 99, kGridBlue);
+    canvas.GetMap();
+    EXPECT_EQ(charMap(7), 253);
+    EXPECT_EQ(charMap(9), 253);
+}
+
+TEST_F(LedCanvasTest, ClearDarkensEveryLedWithoutRefreshingCharMap) {
+    canvas.OnLED(4, 4);
+    canvas.GetMap();
+    CharMapArray before = charMap;
+    canvas.Clear();
+    EXPECT_EQ(litCount(), 0);
+    EXPECT_EQ(charMap, before);
+    EXPECT_EQ(raster.pixel(40, 45), kGridBlue) << "the grid is not touched";
+    canvas.GetMap();
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(charMap(i), 255);
+    }
+}
+
+TEST(PointerToCell, RoundsHalfToEvenThenTruncates) {
+    const std::pair<float, int> cases[] = {
+        {4.9f, 0},    {9.4f, 0},      {9.5f, 1},     {10.5f, 1},    {19.4f, 1},  {19.5f, 2},
+        {159.4f, 15}, {159.5f, 16},   {-9.4f, 0},    {-9.5f, -1},   {-0.5f, 0},  {0.5f, 0},
+        {14.5f, 1},   {15.5f, 1},     {149.5f, 15},  {-10.5f, -1},
+    };
+    for (auto [v, cell] : cases) {
+        EXPECT_EQ(pointerToCell(v), cell) << v;
+    }
+}
+
+TEST_F(LedCanvasTest, MouseDownPaintsByButtonAndAlwaysRefreshesCharMap) {
+    struct Case {
+        int button;
+        float x, y;
+        int litCol, litRow;  // -1: nothing visible changes
+    };
+    const Case cases[] = {
+        {kLeftButton, 4.9f, 4.9f, 0, 0},  {kLeftButton, 9.5f, 0, 1, 0},   {kLeftButton, 10.5f, 0, 1, 0},
+        {kLeftButton, 159.4f, 0, 15, 0},  {kLeftButton, 159.5f, 0, -1, -1}, {kMiddleButton, 50, 50, -1, -1},
+    };
+    for (const Case& c : cases) {
+        Raster fresh;
+        CharMapArray map;
+        LedCanvas canvas2(fresh, map);
+        canvas2.DrawGrid();
+        map.set(0, 17);  // a stale value: any mouse-down must rewrite it
+        canvas2.MouseDown(c.button, c.x, c.y);
+        int count = 0;
+        for (int col = 0; col < 16; ++col) {
+            for (int row = 0; row < 16; ++row) {
+                bool isLit = fresh.pixel(10 * col + 5, 10 * row + 5) != kBlack;
+                count += isLit;
+                if (isLit) {
+                    EXPECT_EQ(col, c.litCol) << c.x;
+                    EXPECT_EQ(row, c.litRow) << c.y;
+                }
+            }
+        }
+        EXPECT_EQ(count, c.litCol < 0 ? 0 : 1) << c.button << " at " << c.x;
+        EXPECT_EQ(map(0), c.litCol == 0 && c.litRow == 0 ? 0xFE : 0xFF) << "CharMap refreshed";
+    }
+}
+
+TEST_F(LedCanvasTest, RightButtonDarkens) {
+    canvas.MouseDown(kLeftButton, 25, 25);
+    EXPECT_TRUE(lit(2, 2));
+    canvas.MouseDown(kRightButton, 25, 25);
+    EXPECT_FALSE(lit(2, 2));
+    EXPECT_EQ(charMap(4), 255);
+}
+
+TEST_F(LedCanvasTest, MouseMovePaintsOnlyWithLeftOrRightAlone) {
+    charMap.set(0, 17);
+    for (int button : {0, 3, kMiddleButton, 5, 6, 7}) {
+        canvas.MouseMove(button, 5, 5);
+        EXPECT_FALSE(lit(0, 0)) << button;
+        EXPECT_EQ(charMap(0), 17) << "no refresh for button code " << button;
+    }
+    canvas.MouseMove(kLeftButton, -9.4f, 5);
+    EXPECT_TRUE(lit(0, 0)) << "-9.4 rounds to -9, which divides to column 0";
+    EXPECT_EQ(charMap(0), 0xFE);
+    canvas.MouseMove(kLeftButton, -9.5f, 15);
+    EXPECT_FALSE(lit(0, 1)) << "-9.5 rounds to -10: column -1, off the picture";
+    canvas.MouseMove(kRightButton, 5, 5);
+    EXPECT_FALSE(lit(0, 0));
+    EXPECT_EQ(charMap(0), 0xFF);
+}
+
+TEST_F(LedCanvasTest, DrawGridKeepsLedsAndTurnsTheLimitLineBlue) {
+    canvas.ColsClick(7);
+    EXPECT_EQ(raster.pixel(80, 50), kLimitGreen);
+    canvas.OnLED(7, 5);
+    canvas.OnLED(8, 5);
+    canvas.DrawGrid();
+    EXPECT_EQ(raster.pixel(80, 50), kGridBlue);
+    EXPECT_TRUE(lit(7, 5));
+    EXPECT_TRUE(lit(8, 5));
+    EXPECT_EQ(raster.pixel(79, 59), kLitRed);
+}
+
+TEST_F(LedCanvasTest, OnlyTheLatestLimitLineIsGreen) {
+    canvas.ColsClick(15);
+    EXPECT_EQ(raster.pixel(160, 100), kLimitGreen);
+    canvas.ColsClick(0);
+    EXPECT_EQ(raster.pixel(10, 100), kLimitGreen);
+    EXPECT_EQ(raster.pixel(160, 100), kGridBlue);
+    canvas.ColsClick(7);
+    for (int x = 0; x <= 160; x += 10) {
+        EXPECT_EQ(raster.pixel(x, 0), x == 80 ? kLimitGreen : kGridBlue) << x;
+        EXPECT_EQ(raster.pixel(x, 160), x == 80 ? kLimitGreen : kGridBlue) << x;
+    }
+    canvas.ColsClick(-1);
+    EXPECT_EQ(raster.pixel(0, 100), kLimitGreen) << "no selection draws on x = 0";
+}
+
+TEST_F(LedCanvasTest, CentreMarkerPositions) {
+    canvas.CentreClick(0);
+    EXPECT_FLOAT_EQ(raster.markerLeft(), 240.0f);
+    canvas.CentreClick(7);
+    EXPECT_FLOAT_EQ(raster.markerLeft(), 1349.0625f);
+    canvas.CentreClick(-1);
+    EXPECT_FLOAT_EQ(raster.markerLeft(), 81.5625f);
+}
+
+TEST_F(LedCanvasTest, PutCharLightsZeroBitsOfTheGivenColumns) {
+    CharMapArray source;  // all zero: every LED lit
+    canvas.PutChar(0, source);
+    EXPECT_EQ(litCount(), 0);
+    canvas.PutChar(16, source);
+    EXPECT_EQ(litCount(), 256);
+
+    canvas.Clear();
+    source.set(2, 0xFE);  // column 1, rows 1..7 dark, row 0 lit
+    source.set(3, 0xFF);
+    canvas.PutChar(2, source);
+    EXPECT_TRUE(lit(0, 0));
+    EXPECT_TRUE(lit(1, 0));
+    EXPECT_FALSE(lit(1, 1));
+    EXPECT_FALSE(lit(2, 0)) << "columns from cols on are not drawn";
+}
+
+TEST_F(LedCanvasTest, PutCharStopsAtTheSourceBoundFromTwentySixColumns) {
+    CharMapArray source;
+    EXPECT_NO_THROW(canvas.PutChar(25, source));
+    try {
+        canvas.PutChar(26, source);
+        FAIL() << "26 columns read past index 50";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.code(), ErrorCode::SubscriptOutOfRange);
+    }
+}
+
+TEST_F(LedCanvasTest, ShowBitmapClearsGridsAndPaintsTheRecord) {
+    canvas.OnLED(9, 9);
+    FontDataTable font;
+    for (int b = 2; b < 34; ++b) {
+        font.set(5, b, 0xFF);
+    }
+    font.set(5, 2 + 2 * 3 + 1, 0xFD);  // column 3, row 9
+    canvas.ShowBitmap(font, 5);
+    EXPECT_EQ(litCount(), 1);
+    EXPECT_TRUE(lit(3, 9));
+    EXPECT_EQ(raster.pixel(80, 50), kGridBlue);
+    canvas.GetMap();
+    EXPECT_EQ(charMap(7), 0xFD);
+}
+
+}  // namespace
+}  // namespace ledfont::editor
