@@ -8,7 +8,8 @@ namespace ledfont::editor {
 int pointerToCell(float v) {
     // nearbyint rounds a half to the even neighbour in the default rounding mode.
     double rounded = std::nearbyint(static_cast<double>(v));
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max())) {
         throw Error(ErrorCode::Overflow);
     }
     return static_cast<std::int32_t>(rounded) / kCellSize;
@@ -34,8 +35,12 @@ void LedCanvas::ledBox(int x, int y, Colour colour) {
              colour);
 }
 
-void LedCanvas::OnLED(int x, int y) { ledBox(x, y, kLitRed); }
-void LedCanvas::OffLED(int x, int y) { ledBox(x, y, kBlack); }
+void LedCanvas::OnLED(int x, int y) {
+    ledBox(x, y, kLitRed);
+}
+void LedCanvas::OffLED(int x, int y) {
+    ledBox(x, y, kBlack);
+}
 
 void LedCanvas::Clear() {
     for (int x = 0; x < kCells; ++x) {

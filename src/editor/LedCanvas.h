@@ -23,7 +23,7 @@ int pointerToCell(float v);
 // The 16 x 16 LED grid drawn on a picture surface. The picture's pixels are the state: GetMap reads the
 // colour at every cell centre back into CharMap, black meaning dark.
 class LedCanvas {
-public:
+  public:
     LedCanvas(PictureSurface& pic, CharMapArray& charMap) : pic_(pic), charMap_(charMap) {}
 
     void DrawGrid();
@@ -50,7 +50,7 @@ public:
 
     PictureSurface& picture() { return pic_; }
 
-private:
+  private:
     void ledBox(int x, int y, Colour colour);
 
     PictureSurface& pic_;

@@ -18,7 +18,7 @@ constexpr Colour kMarkerColour = rgb(0, 192, 192);
 // What the LED canvas needs of the picture it draws on: a drawing area in canvas units, the control's
 // outer geometry in its container's units, and the centre marker that shares that container.
 class PictureSurface {
-public:
+  public:
     virtual ~PictureSurface() = default;
 
     virtual void line(float x1, float y1, float x2, float y2, Colour colour) = 0;

@@ -42,8 +42,10 @@ void Raster::line(float x1, float y1, float x2, float y2, Colour colour) {
 
 void Raster::box(float x1, float y1, float x2, float y2, Colour colour) {
     ++generation_;
-    long xa = std::max(toPixel(std::min(x1, x2)), 0L), xb = std::min(toPixel(std::max(x1, x2)), long{kSize - 1});
-    long ya = std::max(toPixel(std::min(y1, y2)), 0L), yb = std::min(toPixel(std::max(y1, y2)), long{kSize - 1});
+    long xa = std::max(toPixel(std::min(x1, x2)), 0L),
+         xb = std::min(toPixel(std::max(x1, x2)), long{kSize - 1});
+    long ya = std::max(toPixel(std::min(y1, y2)), 0L),
+         yb = std::min(toPixel(std::max(y1, y2)), long{kSize - 1});
     for (long y = ya; y <= yb; ++y) {
         for (long x = xa; x <= xb; ++x) {
             set(static_cast<int>(x), static_cast<int>(y), colour);

@@ -18,7 +18,7 @@ struct OuterGeometry {
 // The in-memory picture: 161 x 161 pixels, one per canvas unit, holding exact colours. The window shows
 // it scaled; the tests read it directly.
 class Raster : public PictureSurface {
-public:
+  public:
     static constexpr int kSize = 161;
 
     explicit Raster(OuterGeometry geometry = {}) : geometry_(geometry) {}
@@ -39,7 +39,7 @@ public:
     // Bumped on every drawing call, so a view can tell whether it must repaint.
     unsigned long generation() const { return generation_; }
 
-private:
+  private:
     void set(int x, int y, Colour colour) { pixels_[static_cast<std::size_t>(y * kSize + x)] = colour; }
 
     OuterGeometry geometry_;

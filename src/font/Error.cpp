@@ -6,17 +6,30 @@ namespace ledfont {
 
 std::string_view describe(ErrorCode code) {
     switch (code) {
-        case ErrorCode::Overflow: return "Overflow";
-        case ErrorCode::SubscriptOutOfRange: return "Subscript out of range";
-        case ErrorCode::TypeMismatch: return "Type mismatch";
-        case ErrorCode::BadFileNameOrNumber: return "Bad file name or number";
-        case ErrorCode::FileNotFound: return "File not found";
-        case ErrorCode::DeviceIOError: return "Device I/O error";
-        case ErrorCode::DiskFull: return "Disk full";
-        case ErrorCode::InputPastEndOfFile: return "Input past end of file";
-        case ErrorCode::PermissionDenied: return "Permission denied";
-        case ErrorCode::PathFileAccessError: return "Path/File access error";
-        case ErrorCode::PathNotFound: return "Path not found";
+        case ErrorCode::Overflow:
+            return "Overflow";
+        case ErrorCode::SubscriptOutOfRange:
+            return "Subscript out of range";
+        case ErrorCode::TypeMismatch:
+            return "Type mismatch";
+        case ErrorCode::BadFileNameOrNumber:
+            return "Bad file name or number";
+        case ErrorCode::FileNotFound:
+            return "File not found";
+        case ErrorCode::DeviceIOError:
+            return "Device I/O error";
+        case ErrorCode::FileAlreadyExists:
+            return "File already exists";
+        case ErrorCode::DiskFull:
+            return "Disk full";
+        case ErrorCode::InputPastEndOfFile:
+            return "Input past end of file";
+        case ErrorCode::PermissionDenied:
+            return "Permission denied";
+        case ErrorCode::PathFileAccessError:
+            return "Path/File access error";
+        case ErrorCode::PathNotFound:
+            return "Path not found";
     }
     return "Unknown error";
 }
@@ -41,6 +54,9 @@ std::string Error::compose(ErrorCode code, const ErrorPlace& place) {
     }
     if (!where.empty()) {
         text += ": " + where;
+    }
+    if (!place.note.empty()) {
+        text += " (" + place.note + ")";
     }
     return text;
 }
@@ -67,19 +83,26 @@ std::string displayValue(std::string_view text) {
 
 ErrorCode errorFromErrno(int err) {
     switch (err) {
-        case ENOENT: return ErrorCode::FileNotFound;
-        case ENOTDIR: return ErrorCode::PathNotFound;
+        case ENOENT:
+            return ErrorCode::FileNotFound;
+        case ENOTDIR:
+            return ErrorCode::PathNotFound;
         case EACCES:
         case EPERM:
-        case EROFS: return ErrorCode::PermissionDenied;
-        case EISDIR: return ErrorCode::PathFileAccessError;
+        case EROFS:
+            return ErrorCode::PermissionDenied;
+        case EISDIR:
+            return ErrorCode::PathFileAccessError;
         case ENOSPC:
         case EFBIG:
-        case EDQUOT: return ErrorCode::DiskFull;
+        case EDQUOT:
+            return ErrorCode::DiskFull;
         case ENAMETOOLONG:
         case EINVAL:
-        case ELOOP: return ErrorCode::BadFileNameOrNumber;
-        default: return ErrorCode::DeviceIOError;
+        case ELOOP:
+            return ErrorCode::BadFileNameOrNumber;
+        default:
+            return ErrorCode::DeviceIOError;
     }
 }
 

@@ -16,6 +16,7 @@ enum class ErrorCode : std::uint16_t {
     BadFileNameOrNumber = 52,
     FileNotFound = 53,
     DeviceIOError = 57,
+    FileAlreadyExists = 58,
     DiskFull = 61,
     InputPastEndOfFile = 62,
     PermissionDenied = 70,
@@ -31,11 +32,12 @@ struct ErrorPlace {
     long line = 0;
     std::string value;  // the offending field's text, shortened for display
     bool hasValue = false;
+    std::string note;  // a short explanation put after the rest, in parentheses
 };
 
 // An error carries its code and where it happened; what() gives "Description: path, line N, value "x"".
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(ErrorCode code, ErrorPlace place = {});
 
     ErrorCode code() const { return code_; }
@@ -45,7 +47,7 @@ public:
     // The same error with the path filled in (keeps line and value).
     Error withPath(std::string path) const;
 
-private:
+  private:
     static std::string compose(ErrorCode code, const ErrorPlace& place);
 
     ErrorCode code_;

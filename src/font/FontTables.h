@@ -26,7 +26,7 @@ inline void checkIndex(int index, int upper) {
 // A byte array with the inclusive bounds 0..Upper; every index is checked.
 template <int Upper>
 class ByteArray {
-public:
+  public:
     static constexpr int kUpper = Upper;
     static constexpr int kSize = Upper + 1;
 
@@ -44,14 +44,14 @@ public:
 
     bool operator==(const ByteArray&) const = default;
 
-private:
+  private:
     std::array<std::uint8_t, kSize> data_{};
 };
 
 // A byte table with two inclusive bounds 0..Rows and 0..Cols, stored row by row; every index is checked.
 template <int Rows, int Cols>
 class ByteMatrix {
-public:
+  public:
     static constexpr int kRowUpper = Rows;
     static constexpr int kColUpper = Cols;
     static constexpr int kRowSize = Cols + 1;
@@ -69,7 +69,7 @@ public:
 
     bool operator==(const ByteMatrix&) const = default;
 
-private:
+  private:
     static std::size_t offset(int row, int col) {
         checkIndex(row, Rows);
         checkIndex(col, Cols);
@@ -85,12 +85,16 @@ constexpr int kRecordBytes = 34;
 constexpr int kBitmapBytes = 32;
 constexpr int kPairBytes = 2;
 
-constexpr int glyphCount(FontKind kind) { return kind == FontKind::Hindi ? 128 : 512; }
+constexpr int glyphCount(FontKind kind) {
+    return kind == FontKind::Hindi ? 128 : 512;
+}
 // Values in a font text file: the glyph section, then (Jukta512 only) the conjunct section.
 constexpr int valueCount(FontKind kind) {
     return glyphCount(kind) * kRecordBytes + (kind == FontKind::Jukta512 ? 512 * kPairBytes : 0);
 }
-constexpr FontKind kindOf(bool juktaMode) { return juktaMode ? FontKind::Jukta512 : FontKind::Hindi; }
+constexpr FontKind kindOf(bool juktaMode) {
+    return juktaMode ? FontKind::Jukta512 : FontKind::Hindi;
+}
 
 using FontDataTable = ByteMatrix<600, 50>;
 using JuktaDataTable = ByteMatrix<600, 2>;
@@ -116,8 +120,12 @@ inline int glyphWidth(const FontDataTable& font, int glyph) {
     int width = font(glyph, 0);
     return width == 0 ? 16 : width;
 }
-inline int glyphKind(const FontDataTable& font, int glyph) { return font(glyph, 1) >> 4; }
-inline int glyphCentre(const FontDataTable& font, int glyph) { return font(glyph, 1) & 15; }
+inline int glyphKind(const FontDataTable& font, int glyph) {
+    return font(glyph, 1) >> 4;
+}
+inline int glyphCentre(const FontDataTable& font, int glyph) {
+    return font(glyph, 1) & 15;
+}
 // A 0 bit is a lit LED.
 inline bool ledLit(const FontDataTable& font, int glyph, int column, int row) {
     checkIndex(column, 15);

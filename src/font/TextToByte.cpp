@@ -59,4 +59,9 @@ std::uint8_t textToByte(std::string_view text) {
     return static_cast<std::uint8_t>(value);
 }
 
+std::string byteToHexText(std::uint8_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[value >> 4], kDigits[value & 15]};
+}
+
 }  // namespace ledfont

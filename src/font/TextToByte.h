@@ -1,17 +1,24 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace ledfont {
 
 // Blanks that a field may carry around its text.
-constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 std::string_view trimBlanks(std::string_view text);
 
 // The text-to-byte conversion of the font files: decimal digits, or "&H" followed by hexadecimal digits,
 // with blanks around ignored. A number above 255 throws Overflow; anything else that is not such a
 // number (the empty text, signs, fractions, letters) throws TypeMismatch.
 std::uint8_t textToByte(std::string_view text);
+
+// A byte as two upper-case hexadecimal digits, "00".."FF": the form the HEX records, the glyph codes and
+// the conjunct lists all use.
+std::string byteToHexText(std::uint8_t value);
 
 }  // namespace ledfont

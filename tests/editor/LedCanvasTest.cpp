@@ -8,7 +8,7 @@ namespace ledfont::editor {
 namespace {
 
 class LedCanvasTest : public ::testing::Test {
-protected:
+  protected:
     // The start-up picture: a black raster with the grid drawn.
     LedCanvasTest() { canvas.DrawGrid(); }
 
@@ -116,9 +116,8 @@ TEST_F(LedCanvasTest, ClearDarkensEveryLedWithoutRefreshingCharMap) {
 
 TEST(PointerToCell, RoundsHalfToEvenThenTruncates) {
     const std::pair<float, int> cases[] = {
-        {4.9f, 0},    {9.4f, 0},      {9.5f, 1},     {10.5f, 1},    {19.4f, 1},  {19.5f, 2},
-        {159.4f, 15}, {159.5f, 16},   {-9.4f, 0},    {-9.5f, -1},   {-0.5f, 0},  {0.5f, 0},
-        {14.5f, 1},   {15.5f, 1},     {149.5f, 15},  {-10.5f, -1},
+        {4.9f, 0},  {9.4f, 0},   {9.5f, 1},  {10.5f, 1}, {19.4f, 1}, {19.5f, 2}, {159.4f, 15}, {159.5f, 16},
+        {-9.4f, 0}, {-9.5f, -1}, {-0.5f, 0}, {0.5f, 0},  {14.5f, 1}, {15.5f, 1}, {149.5f, 15}, {-10.5f, -1},
     };
     for (auto [v, cell] : cases) {
         EXPECT_EQ(pointerToCell(v), cell) << v;
@@ -132,8 +131,8 @@ TEST_F(LedCanvasTest, MouseDownPaintsByButtonAndAlwaysRefreshesCharMap) {
         int litCol, litRow;  // -1: nothing visible changes
     };
     const Case cases[] = {
-        {kLeftButton, 4.9f, 4.9f, 0, 0},  {kLeftButton, 9.5f, 0, 1, 0},   {kLeftButton, 10.5f, 0, 1, 0},
-        {kLeftButton, 159.4f, 0, 15, 0},  {kLeftButton, 159.5f, 0, -1, -1}, {kMiddleButton, 50, 50, -1, -1},
+        {kLeftButton, 4.9f, 4.9f, 0, 0}, {kLeftButton, 9.5f, 0, 1, 0},     {kLeftButton, 10.5f, 0, 1, 0},
+        {kLeftButton, 159.4f, 0, 15, 0}, {kLeftButton, 159.5f, 0, -1, -1}, {kMiddleButton, 50, 50, -1, -1},
     };
     for (const Case& c : cases) {
         Raster fresh;
