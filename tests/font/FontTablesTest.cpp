@@ -95,7 +95,11 @@ TEST(Error, DescriptionsAndPlace) {
     EXPECT_EQ(describe(ErrorCode::PathNotFound), "Path not found");
     EXPECT_EQ(describe(ErrorCode::DeviceIOError), "Device I/O error");
     EXPECT_EQ(describe(ErrorCode::BadFileNameOrNumber), "Bad file name or number");
-    Error e(ErrorCode::Overflow, {.path = "", .line = 41, .value = "256", .hasValue = true});
+    ErrorPlace place;
+    place.line = 41;
+    place.value = "256";
+    place.hasValue = true;
+    Error e(ErrorCode::Overflow, place);
     EXPECT_STREQ(e.what(), "Overflow: line 41, value \"256\"");
     EXPECT_STREQ(e.withPath("/f/hindi.txt").what(), "Overflow: /f/hindi.txt, line 41, value \"256\"");
     EXPECT_EQ(displayValue(std::string(300, '7')), std::string(40, '7') + "...");
