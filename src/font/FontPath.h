@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "font/Error.h"
+
+namespace ledfont {
+
+// The separator the user sees in folder paths and in FontFile.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// The path of a file chosen in a folder: folder, separator, name. A root folder ("/", "C:\") already ends
+// in the separator, which is then not doubled. An empty folder gives the name alone.
+std::string joinFolderFile(std::string_view folder, std::string_view name, char separator);
+
+// The caption of the file label once a font file has been chosen.
+std::string fileLabelText(std::string_view fontFile);
+
+// Why a folder cannot be listed (vanished, not a folder, no permission, a drive without a medium), or
+// nothing when it can.
+std::optional<Error> folderReadError(const std::filesystem::path& folder);
+
+}  // namespace ledfont
