@@ -25,7 +25,7 @@ QPixmap informationSign(int size) {
 
 }  // namespace
 
-QIcon windowIcon() {
+QIcon informationIcon() {
     QIcon icon;
     icon.addPixmap(informationSign(16));
     icon.addPixmap(informationSign(32));

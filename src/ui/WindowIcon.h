@@ -5,6 +5,6 @@
 namespace ledfont::ui {
 
 // The window's information sign: a white letter i on a navy-blue disc, drawn at 16 and 32 pixels.
-QIcon windowIcon();
+QIcon informationIcon();
 
 }  // namespace ledfont::ui

@@ -1,6 +1,5 @@
 #include "ui/frmFont.h"
 
-#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,9 +38,10 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
         QMessageBox::critical(this, title, text);
     };
     setWindowTitle(QStringLiteral("LED Font Editor"));
-    setWindowIcon(windowIcon());
+    setWindowIcon(informationIcon());
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     createControls();
+    applyInitialProperties();
     bindControls();
     canvas_ = std::make_unique<editor::LedCanvas>(*pic, tables_.CharMap);
     connectHandlers();
@@ -57,12 +57,18 @@ void frmFont::createControls() {
         QWidget* widget = createControl(spec, containers.value(QString::fromLatin1(spec.container)));
         containers.insert(widget->objectName(), widget);
     }
+}
+
+void frmFont::applyInitialProperties() {
     child<QWidget>(this, "FrameJ")->hide();
     child<QWidget>(this, "Command1")->hide();
     child<QWidget>(this, "cmdSave")->setEnabled(false);
     child<QWidget>(this, "cmdNew")->setEnabled(false);
     child<QRadioButton>(this, "optConst")->setChecked(true);
     child<QRadioButton>(this, "optHindi")->setChecked(true);
+    // The conjunct texts show the byte; only the list beside each changes it.
+    child<QWidget>(this, "txtJukta_0")->setEnabled(false);
+    child<QWidget>(this, "txtJukta_1")->setEnabled(false);
 }
 
 void frmFont::bindControls() {
@@ -80,8 +86,6 @@ void frmFont::bindControls() {
     for (int k = 0; k < kPairBytes; ++k) {
         cmbJuk[static_cast<std::size_t>(k)] = child<ListCombo>(this, QStringLiteral("cmbJuk_%1").arg(k));
         txtJukta[static_cast<std::size_t>(k)] = child<QLineEdit>(this, QStringLiteral("txtJukta_%1").arg(k));
-        // They show the conjunct byte; only the list beside them changes it.
-        txtJukta[static_cast<std::size_t>(k)]->setEnabled(false);
     }
 }
 

@@ -9,7 +9,6 @@
 
 #include "font/FontTables.h"
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +55,7 @@ class frmFont : public QWidget {
 
   private:
     void createControls();
+    void applyInitialProperties();
     void bindControls();
     void connectHandlers();
     void orderTabs();
