@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "editor/PictureSurface.h"
+#include "editor/Raster.h"
+
+namespace ledfont::ui {
+
+// The picture `pic`: keeps the exact 161 x 161 raster the LED canvas draws on, shows it scaled without
+// smoothing, and reports mouse presses and moves in canvas units. Its outer geometry is the layout's
+// twips, so the marker arithmetic works in the same units as the layout.
+class CanvasWidget : public QWidget, public editor::PictureSurface {
+    Q_OBJECT
+
+  public:
+    CanvasWidget(editor::OuterGeometry geometry, QWidget* parent = nullptr);
+
+    // The shape that setMarkerLeft moves; it shares the picture's container.
+    void setMarker(QWidget* marker) { marker_ = marker; }
+    float markerLeft() const { return raster_.markerLeft(); }
+    const editor::Raster& raster() const { return raster_; }
+
+    void line(float x1, float y1, float x2, float y2, editor::Colour colour) override;
+    void box(float x1, float y1, float x2, float y2, editor::Colour colour) override;
+    editor::Colour point(float x, float y) const override { return raster_.point(x, y); }
+    void clear() override;
+    double outerWidth() const override { return raster_.outerWidth(); }
+    double outerHeight() const override { return raster_.outerHeight(); }
+    double outerLeft() const override { return raster_.outerLeft(); }
+    void setMarkerLeft(float left) override;
+
+    // A widget position in canvas units: 161 units across the widget.
+    QPointF toCanvasUnits(QPointF position) const;
+
+  signals:
+    void mouseDown(int button, int shift, float x, float y);
+    void mouseMove(int button, int shift, float x, float y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    editor::Raster raster_;
+    QImage image_;
+    unsigned long shownGeneration_ = ~0UL;
+    QWidget* marker_ = nullptr;
+};
+
+}  // namespace ledfont::ui

@@ -1,0 +1,153 @@
+#include "ui/frmFont.h"
+
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "editor/GlyphTransfer.h"
+#include "editor/LedCanvas.h"
+#include "font/TextToByte.h"
+#include "ui/CanvasWidget.h"
+#include "ui/ControlFactory.h"
+#include "ui/Layout.h"
+#include "ui/ListCombo.h"
+#include "ui/QtConvert.h"
+#include "ui/WindowIcon.h"
+
+namespace ledfont::ui {
+
+namespace {
+
+template <typename T>
+T* child(const QWidget* window, const QString& name) {
+    auto* widget = window->findChild<T*>(name);
+    Q_ASSERT_X(widget != nullptr, "frmFont", qPrintable(name));
+    return widget;
+}
+
+}  // namespace
+
+frmFont::frmFont(QWidget* parent) : QWidget(parent) {
+    errorSink_ = [this](const QString& title, const QString& text) {
+        QMessageBox::critical(this, title, text);
+    };
+    setWindowTitle(QStringLiteral("LED Font Editor"));
+    setWindowIcon(informationIcon());
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    createControls();
+    applyInitialProperties();
+    bindControls();
+    canvas_ = std::make_unique<editor::LedCanvas>(*pic, tables_.CharMap);
+    connectHandlers();
+    orderTabs();
+    startUp();
+}
+
+frmFont::~frmFont() = default;
+
+void frmFont::createControls() {
+    QHash<QString, QWidget*> containers{{QString(), this}};
+    for (const ControlSpec& spec : windowLayout()) {
+        QWidget* widget = createControl(spec, containers.value(QString::fromLatin1(spec.container)));
+        containers.insert(widget->objectName(), widget);
+    }
+}
+
+void frmFont::applyInitialProperties() {
+    child<QWidget>(this, "FrameJ")->hide();
+    child<QWidget>(this, "Command1")->hide();
+    child<QWidget>(this, "cmdSave")->setEnabled(false);
+    child<QWidget>(this, "cmdNew")->setEnabled(false);
+    child<QRadioButton>(this, "optConst")->setChecked(true);
+    child<QRadioButton>(this, "optHindi")->setChecked(true);
+    // The conjunct texts show the byte; only the list beside each changes it.
+    child<QWidget>(this, "txtJukta_0")->setEnabled(false);
+    child<QWidget>(this, "txtJukta_1")->setEnabled(false);
+}
+
+void frmFont::bindControls() {
+    pic = child<CanvasWidget>(this, "pic");
+    shpCentre = child<QWidget>(this, "shpCentre");
+    pic->setMarker(shpCentre);
+    cmbCols = child<ListCombo>(this, "cmbCols");
+    cmbCentre = child<ListCombo>(this, "cmbCentre");
+    optConst = child<QRadioButton>(this, "optConst");
+    optVowel = child<QRadioButton>(this, "optVowel");
+    optIkaar = child<QRadioButton>(this, "optIkaar");
+    lblLoc = child<QLabel>(this, "lblLoc");
+    cmdShowDec = child<QPushButton>(this, "cmdShowDec");
+    cmdShowInc = child<QPushButton>(this, "cmdShowInc");
+    for (int k = 0; k < kPairBytes; ++k) {
+        cmbJuk[static_cast<std::size_t>(k)] = child<ListCombo>(this, QStringLiteral("cmbJuk_%1").arg(k));
+        txtJukta[static_cast<std::size_t>(k)] = child<QLineEdit>(this, QStringLiteral("txtJukta_%1").arg(k));
+    }
+}
+
+void frmFont::connectHandlers() {
+    connect(pic, &CanvasWidget::mouseDown, this, &frmFont::pic_MouseDown);
+    connect(pic, &CanvasWidget::mouseMove, this, &frmFont::pic_MouseMove);
+    connect(cmbCols, &ListCombo::click, this, &frmFont::cmbCols_Click);
+    connect(cmbCentre, &ListCombo::click, this, &frmFont::cmbCentre_Click);
+    for (int k = 0; k < kPairBytes; ++k) {
+        connect(cmbJuk[static_cast<std::size_t>(k)], &ListCombo::click, this, [this, k] { cmbJuk_Click(k); });
+    }
+    connect(cmdShowDec, &QPushButton::clicked, this, &frmFont::cmdShowDec_Click);
+    connect(cmdShowInc, &QPushButton::clicked, this, &frmFont::cmdShowInc_Click);
+}
+
+void frmFont::orderTabs() {
+    std::vector<const ControlSpec*> specs;
+    for (const ControlSpec& spec : windowLayout()) {
+        if (spec.tabIndex != kNoTabStop) {
+            specs.push_back(&spec);
+        }
+    }
+    std::ranges::sort(specs, {}, &ControlSpec::tabIndex);
+    QWidget* previous = nullptr;
+    for (const ControlSpec* spec : specs) {
+        auto* widget = child<QWidget>(this, QString::fromLatin1(spec->name));
+        if (widget->focusPolicy() == Qt::NoFocus) {
+            continue;  // frames and labels hold a place in the order but take no focus
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void frmFont::startUp() {
+    // The raster is the 161 x 161 canvas scale itself; the grid goes on the black picture first.
+    canvas_->DrawGrid();
+    for (int width = 1; width <= 16; ++width) {
+        cmbCols->addItem(QString::number(width));
+    }
+    cmbCols->setListIndex(7);
+    for (int centre = 1; centre <= 15; ++centre) {
+        cmbCentre->addItem(QString::number(centre));
+    }
+    cmbCentre->setListIndex(0);
+    for (int i = 0; i < editor::kConjunctEntries; ++i) {
+        QString text = toQString(byteToHexText(static_cast<std::uint8_t>(i)));
+        cmbJuk[0]->addItem(text);
+        cmbJuk[1]->addItem(text);
+    }
+    cmbJuk[0]->setListIndex(0);
+    cmbJuk[1]->setListIndex(1);
+}
+
+void frmFont::runReported(const QString& title, const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const std::exception& error) {
+        errorSink_(title, QString::fromUtf8(error.what()));
+    }
+}
+
+}  // namespace ledfont::ui

@@ -1,0 +1,24 @@
+#include "editor/LedCanvas.h"
+#include "ui/ListCombo.h"
+#include "ui/frmFont.h"
+
+// The handlers of the LED canvas and of the width and centre lists drawn on it.
+namespace ledfont::ui {
+
+void frmFont::pic_MouseDown(int button, int /*shift*/, float x, float y) {
+    canvas_->MouseDown(button, x, y);
+}
+
+void frmFont::pic_MouseMove(int button, int /*shift*/, float x, float y) {
+    canvas_->MouseMove(button, x, y);
+}
+
+void frmFont::cmbCols_Click() {
+    canvas_->ColsClick(cmbCols->listIndex());
+}
+
+void frmFont::cmbCentre_Click() {
+    canvas_->CentreClick(cmbCentre->listIndex());
+}
+
+}  // namespace ledfont::ui

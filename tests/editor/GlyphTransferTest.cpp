@@ -1,0 +1,184 @@
+#include "editor/GlyphTransfer.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace ledfont::editor {
+namespace {
+
+TEST(GlyphTransferTest, GlyphCodes) {
+    struct Case {
+        bool jukta;
+        int glyph;
+        const char* code;
+    };
+    const Case cases[] = {
+        {false, 0, "Code: 0900"},   {false, 15, "Code: 090F"}, {false, 16, "Code: 0910"},
+        {false, 127, "Code: 097F"}, {true, 0, "Code: 000"},    {true, 15, "Code: 00F"},
+        {true, 16, "Code: 010"},    {true, 255, "Code: 0FF"},  {true, 256, "Code: 100"},
+        {true, 511, "Code: 1FF"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(glyphCode(c.jukta, c.glyph), c.code) << c.jukta << " " << c.glyph;
+    }
+    EXPECT_THROW(glyphCode(false, 128), Error);
+    EXPECT_THROW(glyphCode(true, 512), Error);
+}
+
+TEST(GlyphTransferTest, ViewOfRecordFields) {
+    struct Case {
+        int byte0, byte1;
+        GlyphView view;
+    };
+    const Case cases[] = {
+        {0, 0x00, {16, 15, -1, 0}},              // zero record: width 16, Consonant, no centre
+        {1, 0x15, {1, 0, 4, 1}},                 // Vowel, centre 5
+        {8, 0x2F, {8, 7, 14, 2}},                // Ikaar, centre 15
+        {16, 0x31, {16, 15, 0, std::nullopt}},   // kind 3 sets no option
+        {17, 0xF0, {16, 15, -1, std::nullopt}},  // a width the list cannot show reads as 16
+        {255, 0x01, {16, 15, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        FontDataTable font;
+        font.set(5, 0, c.byte0);
+        font.set(5, 1, c.byte1);
+        EXPECT_EQ(glyphView(font, 5), c.view) << c.byte0 << " " << c.byte1;
+    }
+}
+
+TEST(GlyphTransferTest, ConjunctTextAndListEntry) {
+    struct Case {
+        int value;
+        const char* text;
+        int entry;
+    };
+    const Case cases[] = {{0, "00", 0},     {0x0A, "0A", 10}, {0x7F, "7F", 127},
+                          {0x80, "80", -1}, {0x9C, "9C", -1}, {0xFF, "FF", -1}};
+    for (const Case& c : cases) {
+        auto value = static_cast<std::uint8_t>(c.value);
+        EXPECT_EQ(conjunctText(value), c.text);
+        EXPECT_EQ(conjunctListIndex(value), c.entry);
+        EXPECT_EQ(conjunctFromText(c.text), c.value) << "the text reads back as the byte";
+    }
+    for (const char* bad : {"", "G1", "-1", "1.5", "&H10"}) {
+        EXPECT_THROW(conjunctFromText(bad), Error) << bad;
+    }
+    EXPECT_THROW(conjunctFromText("100"), Error) << "three digits overflow a byte";
+}
+
+TEST(GlyphTransferTest, KindFromOptions) {
+    EXPECT_EQ(kindFromOptions(false, false), 0);
+    EXPECT_EQ(kindFromOptions(false, true), 1);
+    EXPECT_EQ(kindFromOptions(true, false), 2);
+    EXPECT_EQ(kindFromOptions(true, true), 2);
+}
+
+TEST(GlyphTransferTest, RecordFromControls) {
+    CharMapArray charMap;
+    for (int i = 0; i < 51; ++i) {
+        charMap.set(i, (i * 7 + 3) % 256);
+    }
+    GlyphControls controls{7, 0, 0, {"00", "01"}};
+    GlyphRecord hindi = buildRecord(controls, charMap, false);
+    EXPECT_EQ(hindi.bytes[0], 8);
+    EXPECT_EQ(hindi.bytes[1], 1);
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(hindi.bytes[static_cast<std::size_t>(2 + i)], charMap(i)) << i;
+    }
+    EXPECT_FALSE(hindi.pair) << "a Hindi font has no conjunct pair";
+
+    GlyphControls none{-1, -1, 2, {"9C", "7F"}};
+    GlyphRecord jukta = buildRecord(none, charMap, true);
+    EXPECT_EQ(jukta.bytes[0], 0) << "nothing selected stores 0";
+    EXPECT_EQ(jukta.bytes[1], 0x20);
+    ASSERT_TRUE(jukta.pair);
+    EXPECT_EQ((*jukta.pair)[0], 0x9C);
+    EXPECT_EQ((*jukta.pair)[1], 0x7F);
+
+    GlyphControls broken{7, 0, 0, {"00", "x"}};
+    EXPECT_THROW(buildRecord(broken, charMap, true), Error);
+    EXPECT_NO_THROW(buildRecord(broken, charMap, false)) << "the texts are not read in a Hindi font";
+}
+
+TEST(GlyphTransferTest, StoreWritesRecordAndPairOnly) {
+    FontTables tables;
+    GlyphRecord record;
+    record.bytes.fill(0xAB);
+    tables.FontData.set(3, 40, 9);
+    storeRecord(tables, 3, record);
+    for (int i = 0; i < 34; ++i) {
+        EXPECT_EQ(tables.FontData(3, i), 0xAB) << i;
+    }
+    EXPECT_EQ(tables.FontData(3, 40), 9) << "bytes past the record stay";
+    EXPECT_EQ(tables.JuktaData(3, 0), 0) << "no pair, no conjunct write";
+
+    record.pair = std::array<std::uint8_t, 2>{0x12, 0x34};
+    storeRecord(tables, 511, record);
+    EXPECT_EQ(tables.JuktaData(511, 0), 0x12);
+    EXPECT_EQ(tables.JuktaData(511, 1), 0x34);
+
+    FontTables before = tables;
+    EXPECT_THROW(storeRecord(tables, 601, record), Error);
+    EXPECT_THROW(storeRecord(tables, -1, record), Error);
+    EXPECT_EQ(tables, before) << "a bad index writes nothing";
+}
+
+// Whatever valid record is shown, the controls it sets build the same record again.
+TEST(GlyphTransferTest, ViewThenBuildGivesTheRecordBack) {
+    std::mt19937 random(20240611);
+    for (bool jukta : {false, true}) {
+        for (int round = 0; round < 500; ++round) {
+            FontDataTable font;
+            JuktaDataTable pairs;
+            int glyph = static_cast<int>(random() % static_cast<unsigned>(glyphCount(kindOf(jukta))));
+            int width = 1 + static_cast<int>(random() % 16);
+            int kind = static_cast<int>(random() % 3);
+            int centre = 1 + static_cast<int>(random() % 15);
+            font.set(glyph, 0, width);
+            font.set(glyph, 1, kind * 16 + centre);
+            CharMapArray charMap;
+            for (int i = 0; i < 32; ++i) {
+                font.set(glyph, 2 + i, static_cast<int>(random() % 256));
+                charMap.set(i, font(glyph, 2 + i));
+            }
+            pairs.set(glyph, 0, static_cast<int>(random() % 128));
+            pairs.set(glyph, 1, static_cast<int>(random() % 128));
+
+            GlyphView view = glyphView(font, glyph);
+            ASSERT_TRUE(view.kind);
+            GlyphControls controls{view.colsIndex,
+                                   view.centreIndex,
+                                   *view.kind,
+                                   {conjunctText(pairs(glyph, 0)), conjunctText(pairs(glyph, 1))}};
+            GlyphRecord record = buildRecord(controls, charMap, jukta);
+            for (int i = 0; i < 34; ++i) {
+                ASSERT_EQ(record.bytes[static_cast<std::size_t>(i)], font(glyph, i))
+                    << glyph << " byte " << i;
+            }
+            ASSERT_EQ(record.pair.has_value(), jukta);
+            if (jukta) {
+                ASSERT_EQ((*record.pair)[0], pairs(glyph, 0));
+                ASSERT_EQ((*record.pair)[1], pairs(glyph, 1));
+            }
+        }
+    }
+}
+
+TEST(GlyphTransferTest, SteppingStopsAtBothEnds) {
+    struct Case {
+        bool jukta;
+        int from, next, previous;
+    };
+    const Case cases[] = {
+        {false, 0, 1, 0}, {false, 126, 127, 125}, {false, 127, 127, 126},
+        {true, 0, 1, 0},  {true, 127, 128, 126},  {true, 511, 511, 510},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(nextGlyph(c.from, c.jukta), c.next) << c.jukta << " " << c.from;
+        EXPECT_EQ(previousGlyph(c.from), c.previous) << c.from;
+    }
+}
+
+}  // namespace
+}  // namespace ledfont::editor
