@@ -1,0 +1,240 @@
+#include "font/AtomicFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "font/Error.h"
+#include "font/ErrorPlaces.h"
+
+#ifdef _WIN32
+#include <fstream>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace ledfont {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Symbolic link chains longer than this are taken as loops, as the kernel does.
+constexpr int kMaxLinkHops = 40;
+constexpr int kMaxNameTries = 100;
+
+[[noreturn]] void fail(ErrorCode code, const fs::path& path, int err = 0) {
+    ErrorPlace place = placeOfPath(path.string());
+    if (code == ErrorCode::DeviceIOError && err != 0) {
+        place.note = std::strerror(err);
+    }
+    throw Error(code, std::move(place));
+}
+
+// Follows symbolic links so that the file they name is replaced and the links stay links. A dangling link
+// resolves to the file it would name, which is then created.
+fs::path resolveLinks(const fs::path& target) {
+    fs::path path = target;
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        std::error_code ec;
+        fs::file_status status = fs::symlink_status(path, ec);
+        if (status.type() != fs::file_type::symlink) {
+            return path;
+        }
+        fs::path next = fs::read_symlink(path, ec);
+        if (ec) {
+            fail(errorFromErrno(ec.value()), target, ec.value());
+        }
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    fail(ErrorCode::BadFileNameOrNumber, target);
+}
+
+// Checks what stands at the resolved path; returns its permission bits when it is a regular file.
+std::optional<fs::perms> existingFilePerms(const fs::path& path, const fs::path& target) {
+    std::error_code ec;
+    fs::file_status status = fs::status(path, ec);
+    switch (status.type()) {
+        case fs::file_type::not_found:
+            return std::nullopt;
+        case fs::file_type::regular:
+            return status.permissions();
+        case fs::file_type::none:
+            fail(errorFromErrno(ec.value()), target, ec.value());
+        default:
+            fail(ErrorCode::PathFileAccessError, target);
+    }
+}
+
+fs::path folderOf(const fs::path& path) {
+    fs::path folder = path.parent_path();
+    return folder.empty() ? fs::path(".") : folder;
+}
+
+// A name beside the target that no other writer uses: the target's name, a dot prefix and a random part.
+fs::path temporaryName(const fs::path& path, std::mt19937_64& random) {
+    std::string name = "." + path.filename().string() + ".tmp-" + std::to_string(random() % 1000000000);
+    return folderOf(path) / name;
+}
+
+// Opening the temporary failed: a missing folder is what the user needs to hear about.
+ErrorCode openFailure(int err) {
+    return err == ENOENT || err == ENOTDIR ? ErrorCode::PathNotFound : errorFromErrno(err);
+}
+
+#ifndef _WIN32
+
+class TemporaryFile {
+  public:
+    TemporaryFile(const fs::path& resolved, const fs::path& target) : target_(target) {
+        std::mt19937_64 random(std::random_device{}());
+        for (int i = 0; i < kMaxNameTries; ++i) {
+            path_ = temporaryName(resolved, random);
+            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ >= 0) {
+                return;
+            }
+            if (errno != EEXIST) {
+                fail(openFailure(errno), target_, errno);
+            }
+        }
+        fail(ErrorCode::FileAlreadyExists, target_);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        if (!committed_) {
+            ::unlink(path_.c_str());
+        }
+    }
+
+    void write(std::string_view bytes) {
+        while (!bytes.empty()) {
+            ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                failWith(n < 0 ? errno : ENOSPC);
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+    }
+
+    // Replacing another user's file (the superuser editing it) must not hand it over to the superuser.
+    // Only the superuser may change owners, so for everyone else this is a no-op.
+    void keepOwner(const fs::path& resolved) {
+        struct stat existing {};
+        if (::stat(resolved.c_str(), &existing) == 0 &&
+            (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
+            (void)::fchown(fd_, existing.st_uid, existing.st_gid);
+        }
+    }
+
+    void setPermissions(fs::perms perms) {
+        if (::fchmod(fd_, static_cast<mode_t>(perms)) != 0) {
+            failWith(errno);
+        }
+    }
+
+    // Flushes, closes and renames over `resolved`; from here on the temporary is the target.
+    void commit(const fs::path& resolved) {
+        if (::fsync(fd_) != 0) {
+            failWith(errno);
+        }
+        int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) {
+            failWith(errno);
+        }
+        if (::rename(path_.c_str(), resolved.c_str()) != 0) {
+            failWith(errno);
+        }
+        committed_ = true;
+        syncFolder(folderOf(resolved));
+    }
+
+  private:
+    [[noreturn]] void failWith(int err) { fail(errorFromErrno(err), target_, err); }
+
+    // Makes the rename itself durable; the data is already safe, so a failure here is not reported.
+    static void syncFolder(const fs::path& folder) {
+        int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+    }
+
+    fs::path target_;
+    fs::path path_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+void writeResolved(const fs::path& resolved, const fs::path& target, std::string_view bytes,
+                   std::optional<fs::perms> perms) {
+    TemporaryFile temporary(resolved, target);
+    temporary.write(bytes);
+    if (perms) {
+        temporary.keepOwner(resolved);
+        temporary.setPermissions(*perms & fs::perms::mask);
+    }
+    temporary.commit(resolved);
+}
+
+#else
+
+// Windows: the same steps with the standard library; std::filesystem::rename replaces an existing file.
+void writeResolved(const fs::path& resolved, const fs::path& target, std::string_view bytes,
+                   std::optional<fs::perms> perms) {
+    std::mt19937_64 random(std::random_device{}());
+    fs::path temporary = temporaryName(resolved, random);
+    std::error_code ec;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out.is_open()) {
+            fail(fs::is_directory(folderOf(resolved), ec) ? ErrorCode::PermissionDenied
+                                                          : ErrorCode::PathNotFound,
+                 target);
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(temporary, ec);
+            fail(ErrorCode::DiskFull, target);
+        }
+    }
+    if (perms) {
+        fs::permissions(temporary, *perms, ec);
+    }
+    fs::rename(temporary, resolved, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        fail(ErrorCode::PathFileAccessError, target);
+    }
+}
+
+#endif
+
+}  // namespace
+
+void writeFileAtomically(const fs::path& target, std::string_view bytes) {
+    if (target.empty() || target.native().find(fs::path::value_type{}) != fs::path::string_type::npos) {
+        fail(ErrorCode::BadFileNameOrNumber, target);
+    }
+    fs::path resolved = resolveLinks(target);
+    std::optional<fs::perms> perms = existingFilePerms(resolved, target);
+    writeResolved(resolved, target, bytes, perms);
+}
+
+}  // namespace ledfont

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <istream>
+#include <string>
+
+namespace ledfont {
+
+// Sequential field input of font text. Fields are separated by a comma or a line end; CR LF, LF and CR each
+// count as one line end, and blanks (space, tab) around a field are dropped. A file that ends with a line end
+// has no empty field after it; an empty file has no field; a comma always separates two fields, so "1," holds
+// "1" and "". The input is read through a fixed-size buffer and never further than the fields asked for need,
+// so a huge file with a good start costs what its start costs.
+class FieldReader {
+  public:
+    static constexpr std::size_t kBufferSize = 4096;
+    // A field longer than this keeps only its start (see fieldCut), so memory stays bounded on garbage input.
+    static constexpr std::size_t kMaxFieldChars = 1024;
+
+    explicit FieldReader(std::istream& in) : in_(in) {}
+
+    // Reads the next field and the 1-based line it stands on; false when the input holds no more fields.
+    // A failing stream throws Error(DeviceIOError).
+    bool next(std::string& field, long& line);
+
+    // True when the field last read was longer than kMaxFieldChars; `field` then holds only its start.
+    bool fieldCut() const { return cut_; }
+
+    // The line on which the input ended (the last line of the file, 1 for an empty file), once next() has
+    // returned false.
+    long endLine() const { return lastWasLineEnd_ && line_ > 1 ? line_ - 1 : line_; }
+
+  private:
+    // The next byte, or -1 at the end of the input.
+    int get() {
+        if (pos_ == end_ && !fill()) {
+            return -1;
+        }
+        return static_cast<unsigned char>(buffer_[pos_++]);
+    }
+    int peek() {
+        if (pos_ == end_ && !fill()) {
+            return -1;
+        }
+        return static_cast<unsigned char>(buffer_[pos_]);
+    }
+    bool fill();
+    void take(char c, std::string& field);
+
+    std::istream& in_;
+    std::array<char, kBufferSize> buffer_{};
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    bool atEnd_ = false;
+    long line_ = 1;
+    bool lastWasLineEnd_ = false;
+    bool fieldAfterComma_ = false;
+    bool cut_ = false;
+    std::string blanks_;  // blanks seen inside a field, kept until a non-blank shows they are not trailing
+    std::size_t blankCount_ = 0;
+};
+
+}  // namespace ledfont

@@ -1,0 +1,114 @@
+#include "font/FontText.h"
+
+#include <charconv>
+#include <optional>
+
+#include "font/AtomicFile.h"
+#include "font/Error.h"
+#include "font/ErrorPlaces.h"
+#include "font/FieldReader.h"
+#include "font/InputFile.h"
+#include "font/TextToByte.h"
+
+namespace ledfont {
+
+namespace {
+
+constexpr int kPairSectionStart = 512 * kRecordBytes;
+
+Error fieldError(ErrorCode code, long line, const std::string& field, std::string note = {}) {
+    return Error(code, placeOfField(line, field, std::move(note)));
+}
+
+void appendLine(std::string& out, std::uint8_t value) {
+    char digits[4];
+    auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr);
+    out += "\r\n";
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind) {
+    const int count = valueCount(kind);
+    std::vector<std::uint8_t> values;
+    values.reserve(static_cast<std::size_t>(count));
+    FieldReader reader(in);
+    std::optional<Error> firstFailure;
+    std::string field;
+    long line = 0;
+    while (static_cast<int>(values.size()) < count) {
+        if (!reader.next(field, line)) {
+            throw Error(ErrorCode::InputPastEndOfFile,
+                        placeOfEnd(reader.endLine(), values.size(), static_cast<std::size_t>(count)));
+        }
+        std::uint8_t value = 0;
+        if (!firstFailure) {
+            if (reader.fieldCut()) {
+                firstFailure = fieldError(ErrorCode::TypeMismatch, line, field, "field too long");
+            } else {
+                try {
+                    value = textToByte(field);
+                } catch (const Error& e) {
+                    firstFailure = fieldError(e.code(), line, field);
+                }
+            }
+        }
+        values.push_back(value);
+    }
+    if (firstFailure) {
+        throw *firstFailure;
+    }
+    return values;
+}
+
+std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind) {
+    return withPathOnError(path, [&] {
+        std::ifstream in = openInputFile(path);
+        return readFontValues(in, kind);
+    });
+}
+
+void storeFontValues(FontTables& tables, FontKind kind, std::span<const std::uint8_t> values) {
+    if (values.size() != static_cast<std::size_t>(valueCount(kind))) {
+        throw Error(ErrorCode::SubscriptOutOfRange);
+    }
+    for (int g = 0; g < glyphCount(kind); ++g) {
+        auto record = values.subspan(static_cast<std::size_t>(g) * kRecordBytes, kRecordBytes);
+        std::copy(record.begin(), record.end(), tables.FontData.row(g).begin());
+    }
+    if (kind == FontKind::Jukta512) {
+        for (int g = 0; g < 512; ++g) {
+            auto pair =
+                values.subspan(static_cast<std::size_t>(kPairSectionStart + g * kPairBytes), kPairBytes);
+            std::copy(pair.begin(), pair.end(), tables.JuktaData.row(g).begin());
+        }
+    }
+}
+
+std::string formatFontText(const FontTables& tables) {
+    const FontKind kind = kindOf(tables.JuktaMode);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(valueCount(kind)) * 5);
+    for (int g = 0; g < glyphCount(kind); ++g) {
+        auto row = tables.FontData.row(g);
+        for (int b = 0; b < kRecordBytes; ++b) {
+            appendLine(out, row[static_cast<std::size_t>(b)]);
+        }
+    }
+    if (kind == FontKind::Jukta512) {
+        for (int g = 0; g < 512; ++g) {
+            auto row = tables.JuktaData.row(g);
+            for (int k = 0; k < kPairBytes; ++k) {
+                appendLine(out, row[static_cast<std::size_t>(k)]);
+            }
+        }
+    }
+    return out;
+}
+
+void saveFontFile(const std::filesystem::path& path, const FontTables& tables) {
+    writeFileAtomically(path, formatFontText(tables));
+}
+
+}  // namespace ledfont

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <istream>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "font/FontTables.h"
+
+namespace ledfont {
+
+// Reads the valueCount(kind) values of a font text and stops there; nothing after them is read. All fields
+// are read before any failure is reported, so a file that ends too early is InputPastEndOfFile (line = where
+// the input ended) even when a field before the end is bad; otherwise the first field that does not convert
+// gives TypeMismatch or Overflow with its line and text.
+std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind);
+
+// readFontValues on a file; every error carries the path.
+std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind);
+
+// Puts a complete, already converted set of values into FontData rows 0..127 or 0..511, bytes 0..33, and for
+// Jukta512 into JuktaData rows 0..511, bytes 0..1. Nothing else changes (not JuktaMode, not CurChar), so a
+// load that reads and converts first and stores last changes nothing when it fails.
+void storeFontValues(FontTables& tables, FontKind kind, std::span<const std::uint8_t> values);
+
+// The font text of the tables in the layout JuktaMode selects: one decimal value per line, each ended by CR
+// LF.
+std::string formatFontText(const FontTables& tables);
+
+// formatFontText written atomically to `path`.
+void saveFontFile(const std::filesystem::path& path, const FontTables& tables);
+
+}  // namespace ledfont
