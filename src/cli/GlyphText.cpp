@@ -1,6 +1,6 @@
 #include "cli/GlyphText.h"
 
-#include "cli/GlyphCode.h"
+#include "font/GlyphCode.h"
 #include "font/TextToByte.h"
 
 namespace ledfont::cli {
@@ -31,7 +31,7 @@ std::string kindName(int kind) {
 
 std::string glyphHeader(const FontTables& tables, FontKind kind, int glyph) {
     const FontDataTable& font = tables.FontData;
-    std::string header = "glyph " + std::to_string(glyph) + "  " + glyphCodeText(kind, glyph) + "  width " +
+    std::string header = "glyph " + std::to_string(glyph) + "  " + glyphCode(kind, glyph) + "  width " +
                          std::to_string(glyphWidth(font, glyph)) + "  " + kindName(glyphKind(font, glyph)) +
                          "  " + centreText(glyphCentre(font, glyph));
     if (kind == FontKind::Jukta512) {

@@ -4,20 +4,6 @@
 
 namespace ledfont::editor {
 
-namespace {
-
-// n in upper-case hexadecimal, zero-padded to `digits`.
-std::string hexDigits(int n, int digits) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text(static_cast<std::size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0 && n > 0; --i, n /= 16) {
-        text[static_cast<std::size_t>(i)] = kDigits[n % 16];
-    }
-    return text;
-}
-
-}  // namespace
-
 GlyphView glyphView(const FontDataTable& font, int glyph) {
     GlyphView view;
     int width = font(glyph, 0);
@@ -30,11 +16,6 @@ GlyphView glyphView(const FontDataTable& font, int glyph) {
         view.kind = kind;
     }
     return view;
-}
-
-std::string glyphCode(bool juktaMode, int glyph) {
-    checkIndex(glyph, glyphCount(kindOf(juktaMode)) - 1);
-    return "Code: " + (juktaMode ? hexDigits(glyph, 3) : hexDigits(0x0900 + glyph, 4));
 }
 
 std::string conjunctText(std::uint8_t value) {

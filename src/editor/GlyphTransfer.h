@@ -26,10 +26,6 @@ struct GlyphView {
 };
 GlyphView glyphView(const FontDataTable& font, int glyph);
 
-// "Code: 0900".."Code: 097F" in a Hindi font (the Unicode code point), "Code: 000".."Code: 1FF" in a
-// Jukta512 font (the index).
-std::string glyphCode(bool juktaMode, int glyph);
-
 // A conjunct byte as its text box shows it: always two upper-case hexadecimal digits.
 std::string conjunctText(std::uint8_t value);
 // The entry of a conjunct list for a byte, or -1 for a byte the list does not offer; its text box

@@ -1,11 +1,10 @@
 #include "hexout/HexFile.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
+#include "font/AtomicFile.h"
 #include "font/Error.h"
 #include "hexout/HexRecords.h"
 
@@ -20,42 +19,6 @@ Error errorAt(ErrorCode code, std::string path, std::string note = {}) {
     place.path = std::move(path);
     place.note = std::move(note);
     return Error(code, std::move(place));
-}
-
-// A stdio call may fail without setting errno; that still is a failure.
-Error fileError(int err, const fs::path& path) {
-    return errorAt(errorFromErrno(err), path.string());
-}
-
-int lastError() {
-    return errno != 0 ? errno : EIO;
-}
-
-// TODO(merge): use writeFileAtomically
-void writeWholeFile(const fs::path& target, std::string_view text) {
-    fs::path temp = target;
-    temp += ".tmp";
-    errno = 0;
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (file == nullptr) {
-        throw fileError(lastError(), target);
-    }
-    int err = 0;
-    if (std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
-        err = lastError();
-    }
-    if (std::fclose(file) != 0 && err == 0) {
-        err = lastError();
-    }
-    std::error_code ec;
-    if (err == 0) {
-        fs::rename(temp, target, ec);
-        err = ec.value();
-    }
-    if (err != 0) {
-        fs::remove(temp, ec);
-        throw fileError(err, target);
-    }
 }
 
 // A HEX name that reaches the font file another way (a case-insensitive file system, a link) counts as
@@ -85,7 +48,7 @@ fs::path writeHexFile(FontTables& tables) {
     if (sameFile(tables.FontFile, hexFile)) {
         throw errorAt(ErrorCode::FileAlreadyExists, hexFile, "the HEX file would replace the font file");
     }
-    writeWholeFile(hexFile, buildHexText(tables));
+    writeFileAtomically(hexFile, buildHexText(tables));
     return hexFile;
 }
 

@@ -4,6 +4,7 @@
 
 #include "editor/GlyphTransfer.h"
 #include "editor/LedCanvas.h"
+#include "font/GlyphCode.h"
 #include "ui/ListCombo.h"
 #include "ui/QtConvert.h"
 #include "ui/frmFont.h"
@@ -22,7 +23,7 @@ void frmFont::LoadCharacter(int Index) {
     canvas_->DrawLimitLine(view.width);
     cmbCentre->setListIndex(view.centreIndex);
     canvas_->CentreClick(cmbCentre->listIndex());
-    lblLoc->setText(toQString(editor::glyphCode(tables_.JuktaMode, Index)));
+    lblLoc->setText(toQString(glyphCode(kindOf(tables_.JuktaMode), Index)));
     if (tables_.JuktaMode) {
         showConjunctPair(Index);
     }

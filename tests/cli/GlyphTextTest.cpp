@@ -1,25 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "cli/GlyphCode.h"
 #include "cli/GlyphText.h"
 
 namespace ledfont::cli {
 namespace {
-
-TEST(GlyphCodeText, ShowsTheCodePointOrTheIndex) {
-    const std::vector<std::tuple<FontKind, int, std::string>> cases = {
-        {FontKind::Hindi, 0, "Code: 0900"},     {FontKind::Hindi, 15, "Code: 090F"},
-        {FontKind::Hindi, 16, "Code: 0910"},    {FontKind::Hindi, 127, "Code: 097F"},
-        {FontKind::Jukta512, 0, "Code: 000"},   {FontKind::Jukta512, 15, "Code: 00F"},
-        {FontKind::Jukta512, 16, "Code: 010"},  {FontKind::Jukta512, 255, "Code: 0FF"},
-        {FontKind::Jukta512, 256, "Code: 100"}, {FontKind::Jukta512, 511, "Code: 1FF"},
-    };
-    for (const auto& [kind, glyph, text] : cases) {
-        EXPECT_EQ(glyphCodeText(kind, glyph), text);
-    }
-    EXPECT_THROW(glyphCodeText(FontKind::Hindi, 128), Error);
-    EXPECT_THROW(glyphCodeText(FontKind::Jukta512, -1), Error);
-}
 
 TEST(GlyphHeader, NamesWidthKindCentreAndPair) {
     FontTables tables;

@@ -7,25 +7,6 @@
 namespace ledfont::editor {
 namespace {
 
-TEST(GlyphTransferTest, GlyphCodes) {
-    struct Case {
-        bool jukta;
-        int glyph;
-        const char* code;
-    };
-    const Case cases[] = {
-        {false, 0, "Code: 0900"},   {false, 15, "Code: 090F"}, {false, 16, "Code: 0910"},
-        {false, 127, "Code: 097F"}, {true, 0, "Code: 000"},    {true, 15, "Code: 00F"},
-        {true, 16, "Code: 010"},    {true, 255, "Code: 0FF"},  {true, 256, "Code: 100"},
-        {true, 511, "Code: 1FF"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(glyphCode(c.jukta, c.glyph), c.code) << c.jukta << " " << c.glyph;
-    }
-    EXPECT_THROW(glyphCode(false, 128), Error);
-    EXPECT_THROW(glyphCode(true, 512), Error);
-}
-
 TEST(GlyphTransferTest, ViewOfRecordFields) {
     struct Case {
         int byte0, byte1;
