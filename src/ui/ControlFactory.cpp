@@ -1,16 +1,15 @@
 #include "ui/ControlFactory.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "editor/PictureSurface.h"
 #include "ui/CanvasWidget.h"
+#include "ui/FileSelector.h"
 #include "ui/ListCombo.h"
 #include "ui/QtConvert.h"
 
@@ -21,9 +20,12 @@ namespace {
 // The drive, folder and file lists; the only place that knows their classes.
 QWidget* createFileSelectorControl(ControlKind kind, QWidget* container) {
     if (kind == ControlKind::DriveList) {
-        return new QComboBox(container);
+        return new DriveListBox(container);
     }
-    return new QListWidget(container);
+    if (kind == ControlKind::FolderList) {
+        return new DirListBox(container);
+    }
+    return new FileListBox(container);
 }
 
 QWidget* createShape(QWidget* container) {

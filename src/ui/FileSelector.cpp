@@ -1,5 +1,6 @@
 #include "ui/FileSelector.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -76,6 +77,9 @@ QString indent(qsizetype level) {
 }  // namespace
 
 DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent) {
+    // Mount points can be long paths; the box keeps its laid-out width and the open list widens instead.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(3);
     refresh();
     connect(this, &QComboBox::activated, this, &DriveListBox::onActivated);
 }
@@ -99,6 +103,7 @@ void DriveListBox::selectDriveOf(const QString& path) {
 
 void DriveListBox::showPopup() {
     refresh();
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth());
     QComboBox::showPopup();
 }
 

@@ -15,6 +15,7 @@
 #include "font/TextToByte.h"
 #include "ui/CanvasWidget.h"
 #include "ui/ControlFactory.h"
+#include "ui/FileSelector.h"
 #include "ui/Layout.h"
 #include "ui/ListCombo.h"
 #include "ui/QtConvert.h"
@@ -63,6 +64,7 @@ void frmFont::applyInitialProperties() {
     child<QWidget>(this, "FrameJ")->hide();
     child<QWidget>(this, "Command1")->hide();
     child<QWidget>(this, "cmdSave")->setEnabled(false);
+    // Nothing makes a new font; the button stays as a disabled reminder.
     child<QWidget>(this, "cmdNew")->setEnabled(false);
     child<QRadioButton>(this, "optConst")->setChecked(true);
     child<QRadioButton>(this, "optHindi")->setChecked(true);
@@ -83,6 +85,12 @@ void frmFont::bindControls() {
     lblLoc = child<QLabel>(this, "lblLoc");
     cmdShowDec = child<QPushButton>(this, "cmdShowDec");
     cmdShowInc = child<QPushButton>(this, "cmdShowInc");
+    FrameJ = child<QWidget>(this, "FrameJ");
+    optJukta = child<QRadioButton>(this, "optJukta");
+    cmdLoad = child<QPushButton>(this, "cmdLoad");
+    cmdSave = child<QPushButton>(this, "cmdSave");
+    cmdConvertToHex = child<QPushButton>(this, "cmdConvertToHex");
+    Command1 = child<QPushButton>(this, "Command1");
     for (int k = 0; k < kPairBytes; ++k) {
         cmbJuk[static_cast<std::size_t>(k)] = child<ListCombo>(this, QStringLiteral("cmbJuk_%1").arg(k));
         txtJukta[static_cast<std::size_t>(k)] = child<QLineEdit>(this, QStringLiteral("txtJukta_%1").arg(k));
@@ -99,6 +107,10 @@ void frmFont::connectHandlers() {
     }
     connect(cmdShowDec, &QPushButton::clicked, this, &frmFont::cmdShowDec_Click);
     connect(cmdShowInc, &QPushButton::clicked, this, &frmFont::cmdShowInc_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &frmFont::cmdLoad_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmFont::cmdSave_Click);
+    connect(cmdConvertToHex, &QPushButton::clicked, this, &frmFont::cmdConvertToHex_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmFont::Command1_Click);
 }
 
 void frmFont::orderTabs() {
@@ -140,13 +152,26 @@ void frmFont::startUp() {
     }
     cmbJuk[0]->setListIndex(0);
     cmbJuk[1]->setListIndex(1);
+    startFileSelector();
 }
 
-void frmFont::runReported(const QString& title, const std::function<void()>& work) {
+void frmFont::startFileSelector() {
+    // The selector sets the label itself and hands the chosen path to the tables; it lives as long as the
+    // window, which owns it as a child.
+    new FileSelector(
+        *child<DriveListBox>(this, "Drive1"), *child<DirListBox>(this, "Dir1"),
+        *child<FileListBox>(this, "File1"), *child<QLabel>(this, "lblFile"),
+        [this](const std::string& fontFile) { tables_.FontFile = fontFile; },
+        [this](const QString& title, const QString& text) { errorSink_(title, text); }, this);
+}
+
+bool frmFont::runReported(const QString& title, const std::function<void()>& work) {
     try {
         work();
+        return true;
     } catch (const std::exception& error) {
         errorSink_(title, QString::fromUtf8(error.what()));
+        return false;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "font/FontTables.h"
 
@@ -53,6 +54,16 @@ class frmFont : public QWidget {
     void cmdShowDec_Click();
     void cmdShowInc_Click();
 
+    // Font files: a load reads and converts the whole file before it stores anything, so a failure leaves
+    // the tables as they were. LoadFontJukta reports its own failure and returns false.
+    void LoadFont(const std::string& fn);
+    bool LoadFontJukta(const std::string& fn);
+    void SaveFont(const std::string& fn);
+    void cmdLoad_Click();
+    void cmdSave_Click();
+    void cmdConvertToHex_Click();
+    void Command1_Click();
+
   private:
     void createControls();
     void applyInitialProperties();
@@ -60,11 +71,12 @@ class frmFont : public QWidget {
     void connectHandlers();
     void orderTabs();
     void startUp();
+    void startFileSelector();
 
     void showKind(std::optional<int> kind);
     void showConjunctPair(int Index);
-    // Runs a handler's work; a failure is reported under `title` and the program goes on.
-    void runReported(const QString& title, const std::function<void()>& work);
+    // Runs a handler's work; a failure is reported under `title`, the program goes on, and false comes back.
+    bool runReported(const QString& title, const std::function<void()>& work);
 
     FontTables tables_;
     ErrorSink errorSink_;
@@ -81,6 +93,12 @@ class frmFont : public QWidget {
     QLabel* lblLoc = nullptr;
     QPushButton* cmdShowDec = nullptr;
     QPushButton* cmdShowInc = nullptr;
+    QWidget* FrameJ = nullptr;
+    QRadioButton* optJukta = nullptr;
+    QPushButton* cmdLoad = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdConvertToHex = nullptr;
+    QPushButton* Command1 = nullptr;
 
     std::unique_ptr<editor::LedCanvas> canvas_;
 };

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "FontFileFixture.h"
 #include "ui/frmFont.h"
 
 namespace ledfont::ui {
@@ -15,11 +16,17 @@ void saveAndReread(QWidget& window, const QString& path) {
     EXPECT_EQ(QImage(path).size(), window.size());
 }
 
-// Renders the window into the build folder, for looking at: as it starts, and with a Jukta512 glyph
-// and the Jukta panel showing.
+// Renders the window into the build folder, for looking at: as it starts in the samples folder, and with
+// a Jukta512 glyph and the Jukta panel showing.
 TEST(ScreenshotTest, WindowRendersToPng) {
-    frmFont window;
+    std::unique_ptr<frmFont> started;
+    {
+        const CurrentFolder samples(QStringLiteral(LEDFONT_SAMPLES_DIR));
+        started = std::make_unique<frmFont>();
+    }
+    frmFont& window = *started;
     window.show();
+    EXPECT_GT(window.findChild<QListWidget*>(QStringLiteral("File1"))->count(), 0);
     saveAndReread(window, QStringLiteral(LEDFONT_SCREENSHOT_DIR "/frmFont.png"));
 
     FontTables& tables = window.tables();

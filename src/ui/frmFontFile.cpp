@@ -1,0 +1,77 @@
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "font/ConjunctList.h"
+#include "font/FontText.h"
+#include "hexout/HexFile.h"
+#include "ui/frmFont.h"
+
+// Moving whole fonts between the tables and files: load, save, HEX export and the conjunct list converter.
+namespace ledfont::ui {
+
+namespace {
+
+// The converter's files are fixed; elsewhere than on Windows they are plain names in the current folder.
+constexpr const char* kConjunctListIn = "d:\\juk64con.txt";
+constexpr const char* kConjunctListOut = "d:\\1.txt";
+
+}  // namespace
+
+void frmFont::LoadFont(const std::string& fn) {
+    storeFontValues(tables_, FontKind::Hindi, readFontFile(fn, FontKind::Hindi));
+}
+
+bool frmFont::LoadFontJukta(const std::string& fn) {
+    return runReported(QStringLiteral("Error!"), [this, &fn] {
+        storeFontValues(tables_, FontKind::Jukta512, readFontFile(fn, FontKind::Jukta512));
+    });
+}
+
+void frmFont::SaveFont(const std::string& fn) {
+    saveFontFile(fn, tables_);
+}
+
+void frmFont::cmdLoad_Click() {
+    if (tables_.FontFile.empty()) {
+        return;
+    }
+    const bool jukta = optJukta->isChecked();
+    // A failed load returns here, before the window has switched to the new kind.
+    const bool loaded =
+        jukta ? LoadFontJukta(tables_.FontFile)
+              : runReported(QStringLiteral("Error Loading File"), [this] { LoadFont(tables_.FontFile); });
+    if (!loaded) {
+        return;
+    }
+    tables_.JuktaMode = jukta;
+    FrameJ->setVisible(jukta);
+    if (!runReported(QStringLiteral("Error Loading File"), [this] { LoadCharacter(0); })) {
+        return;
+    }
+    tables_.CurChar = 0;
+    cmdSave->setEnabled(true);
+}
+
+void frmFont::cmdSave_Click() {
+    // Storing the canvas cannot fail for what the controls hold; if it ever did, the file must not be
+    // written without the glyph on the canvas.
+    if (!runReported(QStringLiteral("Error!"), [this] { SaveCharacter(tables_.CurChar); })) {
+        return;
+    }
+    if (!tables_.FontFile.empty()) {
+        runReported(QStringLiteral("Error Saving File"), [this] { SaveFont(tables_.FontFile); });
+    }
+}
+
+void frmFont::cmdConvertToHex_Click() {
+    if (tables_.FontFile.empty()) {
+        return;
+    }
+    runReported(QStringLiteral("Error Writing HEX File"), [this] { hexout::writeHexFile(tables_); });
+}
+
+void frmFont::Command1_Click() {
+    runReported(QStringLiteral("Error!"), [] { convertConjunctFile(kConjunctListIn, kConjunctListOut); });
+}
+
+}  // namespace ledfont::ui

@@ -1,0 +1,179 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <memory>
+#include <ranges>
+#include <vector>
+
+#include "WindowFixture.h"
+#include "font/FontText.h"
+#include "ui/FileSelector.h"
+
+namespace ledfont::ui {
+
+// A font whose every glyph differs from its neighbours and from the fonts of other seeds, and whose
+// records the controls can show.
+inline std::unique_ptr<FontTables> makeFont(FontKind kind, int seed) {
+    auto font = std::make_unique<FontTables>();
+    font->JuktaMode = kind == FontKind::Jukta512;
+    for (int g = 0; g < glyphCount(kind); ++g) {
+        font->FontData.set(g, 0, 1 + (g + seed) % 16);
+        font->FontData.set(g, 1, ((g % 3) << 4) | (1 + (g + seed) % 15));
+        for (int b = 2; b < kRecordBytes; ++b) {
+            font->FontData.set(g, b, (g * 31 + b * 7 + seed * 13) % 256);
+        }
+        if (font->JuktaMode) {
+            font->JuktaData.set(g, 0, (g + seed) % 128);
+            font->JuktaData.set(g, 1, (g * 3 + seed) % 128);
+        }
+    }
+    return font;
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+// Writes larger than `bytes` fail with EFBIG (SIGXFSZ ignored) until the guard goes.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+// Makes `folder` the current folder until the guard goes.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const QString& folder) : previous_(QDir::currentPath()) {
+        EXPECT_TRUE(QDir::setCurrent(folder));
+    }
+    ~CurrentFolder() { QDir::setCurrent(previous_); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+  private:
+    QString previous_;
+};
+
+// Everything a failed load or an export must leave alone. HexImage, the export's work area, is left out.
+struct Shown {
+    FontTables tables;
+    std::vector<editor::Colour> pixels;
+    QStringList texts;
+    std::vector<bool> flags;
+    bool operator==(const Shown&) const = default;
+};
+
+// Readable failures: the controls' part only, never the tables' bytes.
+inline void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << shown.texts.join(QStringLiteral(" | ")).toStdString() << " glyph " << shown.tables.CurChar
+         << (shown.tables.JuktaMode ? " jukta" : " hindi");
+}
+
+// The window with its file lists in a temporary folder, driven through its controls.
+class FontFileWindowTest : public WindowTest {
+  protected:
+    FontFileWindowTest() {
+        EXPECT_TRUE(dir.isValid());
+        EXPECT_TRUE(control<DirListBox>("Dir1")->setPath(dir.path()));
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void writeFont(const QString& name, const FontTables& font) {
+        saveFontFile(path(name).toStdString(), font);
+    }
+
+    // Clicks `name` in the file list, listing the folder again first as files come and go under a test.
+    void chooseFile(const QString& name) {
+        auto* list = control<FileListBox>("File1");
+        list->setPath(list->path());
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        list->scrollToItem(found.first());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    }
+
+    void click(const char* button) { QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton); }
+
+    void load(const QString& name, FontKind kind) {
+        chooseFile(name);
+        click(kind == FontKind::Jukta512 ? "optJukta" : "optHindi");
+        click("cmdLoad");
+    }
+
+    // Lights a cell of the canvas with the mouse; the tables keep it only once the glyph is stored.
+    void paintCell(int column, int row) {
+        const QPoint at(static_cast<int>((10 * column + 5) * pic()->width() / 161.0),
+                        static_cast<int>((10 * row + 5) * pic()->height() / 161.0));
+        QTest::mouseClick(pic(), Qt::LeftButton, {}, at);
+    }
+    // Lights the first dark cell, so that the canvas differs from the stored glyph.
+    void paintDarkCell() {
+        int cell = 0;
+        while (cell < 256 && lit(cell % 16, cell / 16)) {
+            ++cell;
+        }
+        ASSERT_LT(cell, 256);
+        paintCell(cell % 16, cell / 16);
+        ASSERT_TRUE(lit(cell % 16, cell / 16));
+    }
+
+    std::unique_ptr<Shown> shown() {
+        auto now = std::make_unique<Shown>();
+        now->tables = tables();
+        now->tables.HexImage = {};
+        now->pixels.assign(raster().pixels().begin(), raster().pixels().end());
+        now->texts = {window.windowTitle(),
+                      control<QLabel>("lblLoc")->text(),
+                      control<QLabel>("lblFile")->text(),
+                      combo("cmbCols")->currentText(),
+                      combo("cmbCentre")->currentText(),
+                      control<QLineEdit>("txtJukta_0")->text(),
+                      control<QLineEdit>("txtJukta_1")->text()};
+        for (const char* name : {"FrameJ", "cmdSave", "optConst", "optVowel", "optIkaar", "optHindi"}) {
+            auto* widget = control<QWidget>(name);
+            auto* option = qobject_cast<QRadioButton*>(widget);
+            now->flags.push_back(option != nullptr ? option->isChecked()
+                                                   : widget->isVisible() && widget->isEnabled());
+        }
+        return now;
+    }
+
+    QTemporaryDir dir;
+};
+
+}  // namespace ledfont::ui
