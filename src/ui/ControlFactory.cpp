@@ -37,9 +37,9 @@ QWidget* createShape(QWidget* container) {
     return shape;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* container) {
-    QString caption = QString::fromLatin1(spec.caption);
-    switch (spec.kind) {
+QWidget* createWidget(const ControlRow& row, QWidget* container) {
+    QString caption = QString::fromLatin1(row.caption);
+    switch (row.kind) {
         case ControlKind::Button:
             return new QPushButton(caption, container);
         case ControlKind::Frame:
@@ -54,26 +54,26 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* container) {
         case ControlKind::Label:
             return new QLabel(caption, container);
         case ControlKind::Picture:
-            return new CanvasWidget({static_cast<double>(spec.left), static_cast<double>(spec.width),
-                                     static_cast<double>(spec.height)},
+            return new CanvasWidget({static_cast<double>(row.left), static_cast<double>(row.width),
+                                     static_cast<double>(row.height)},
                                     container);
         case ControlKind::Shape:
             return createShape(container);
         case ControlKind::DriveList:
         case ControlKind::FolderList:
         case ControlKind::FileList:
-            return createFileSelectorControl(spec.kind, container);
+            return createFileSelectorControl(row.kind, container);
     }
     return nullptr;
 }
 
 }  // namespace
 
-QWidget* createControl(const ControlSpec& spec, QWidget* container) {
-    QWidget* widget = createWidget(spec, container);
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-    if (spec.kind == ControlKind::Shape) {
+QWidget* createControl(const ControlRow& row, QWidget* container) {
+    QWidget* widget = createWidget(row, container);
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    if (row.kind == ControlKind::Shape) {
         // A shape lies beneath the other controls of its container, as the picture overlaps its lower edge.
         widget->lower();
     }

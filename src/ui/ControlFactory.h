@@ -6,7 +6,7 @@ class QWidget;
 
 namespace ledfont::ui {
 
-// Creates the control of `spec` in `container` with its caption, name and geometry.
-QWidget* createControl(const ControlSpec& spec, QWidget* container);
+// Creates the control of `row` in `container` with its caption, name and geometry.
+QWidget* createControl(const ControlRow& row, QWidget* container);
 
 }  // namespace ledfont::ui

@@ -11,7 +11,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr std::array<ControlSpec, 31> kLayout{{
+constexpr std::array<ControlRow, 31> kLayout{{
     {"Command1", K::Button, "", "jconv", 7080, 3720, 1335, 375, 24},
     {"cmdConvertToHex", K::Button, "", "Make HEX File", 6960, 3000, 1575, 495, 21},
     {"Frame1", K::Frame, "", "", 120, 120, 6615, 3735, 0},
@@ -52,14 +52,14 @@ QRect twipsRect(double left, double top, double width, double height) {
     return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
 }
 
-std::span<const ControlSpec> windowLayout() {
+std::span<const ControlRow> windowLayout() {
     return kLayout;
 }
 
-const ControlSpec& controlSpec(const char* name) {
-    for (const ControlSpec& spec : kLayout) {
-        if (std::strcmp(spec.name, name) == 0) {
-            return spec;
+const ControlRow& controlSpec(const char* name) {
+    for (const ControlRow& row : kLayout) {
+        if (std::strcmp(row.name, name) == 0) {
+            return row;
         }
     }
     throw std::out_of_range(name);

@@ -39,7 +39,7 @@ constexpr int kNoTabStop = -1;
 
 // One control of the window: where it sits (twips, relative to its container; an empty container is the
 // window) and its caption at design time.
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     const char* container;
@@ -49,7 +49,7 @@ struct ControlSpec {
 };
 
 // Every control, containers before what they hold.
-std::span<const ControlSpec> windowLayout();
-const ControlSpec& controlSpec(const char* name);
+std::span<const ControlRow> windowLayout();
+const ControlRow& controlSpec(const char* name);
 
 }  // namespace ledfont::ui

@@ -54,8 +54,8 @@ frmFont::~frmFont() = default;
 
 void frmFont::createControls() {
     QHash<QString, QWidget*> containers{{QString(), this}};
-    for (const ControlSpec& spec : windowLayout()) {
-        QWidget* widget = createControl(spec, containers.value(QString::fromLatin1(spec.container)));
+    for (const ControlRow& row : windowLayout()) {
+        QWidget* widget = createControl(row, containers.value(QString::fromLatin1(row.container)));
         containers.insert(widget->objectName(), widget);
     }
 }
@@ -114,16 +114,16 @@ void frmFont::connectHandlers() {
 }
 
 void frmFont::orderTabs() {
-    std::vector<const ControlSpec*> specs;
-    for (const ControlSpec& spec : windowLayout()) {
-        if (spec.tabIndex != kNoTabStop) {
-            specs.push_back(&spec);
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : windowLayout()) {
+        if (row.tabIndex != kNoTabStop) {
+            rows.push_back(&row);
         }
     }
-    std::ranges::sort(specs, {}, &ControlSpec::tabIndex);
+    std::ranges::sort(rows, {}, &ControlRow::tabIndex);
     QWidget* previous = nullptr;
-    for (const ControlSpec* spec : specs) {
-        auto* widget = child<QWidget>(this, QString::fromLatin1(spec->name));
+    for (const ControlRow* row : rows) {
+        auto* widget = child<QWidget>(this, QString::fromLatin1(row->name));
         if (widget->focusPolicy() == Qt::NoFocus) {
             continue;  // frames and labels hold a place in the order but take no focus
         }

@@ -17,11 +17,11 @@ namespace {
 using StartupTest = WindowTest;
 
 TEST_F(StartupTest, EveryControlExistsUnderItsName) {
-    for (const ControlSpec& spec : windowLayout()) {
-        QWidget* widget = control<QWidget>(spec.name);
-        ASSERT_NE(widget, nullptr) << spec.name;
-        QWidget* expectedParent = spec.container[0] == '\0' ? &window : control<QWidget>(spec.container);
-        EXPECT_EQ(widget->parentWidget(), expectedParent) << spec.name;
+    for (const ControlRow& row : windowLayout()) {
+        QWidget* widget = control<QWidget>(row.name);
+        ASSERT_NE(widget, nullptr) << row.name;
+        QWidget* expectedParent = row.container[0] == '\0' ? &window : control<QWidget>(row.container);
+        EXPECT_EQ(widget->parentWidget(), expectedParent) << row.name;
     }
     EXPECT_EQ(window.size(), QSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight)));
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size";
@@ -117,8 +117,8 @@ TEST_F(StartupTest, CentreMarkerSitsOverColumnOne) {
 
 // Every caption and list entry must be readable in Qt's default font at the chosen scale.
 TEST_F(StartupTest, CaptionsFitTheirControls) {
-    for (const ControlSpec& spec : windowLayout()) {
-        QWidget* widget = control<QWidget>(spec.name);
+    for (const ControlRow& row : windowLayout()) {
+        QWidget* widget = control<QWidget>(row.name);
         QFontMetrics metrics = widget->fontMetrics();
         QString text;
         int extra = 0;
@@ -127,33 +127,33 @@ TEST_F(StartupTest, CaptionsFitTheirControls) {
             extra = 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
         } else if (qobject_cast<QRadioButton*>(widget) != nullptr ||
                    qobject_cast<QLabel*>(widget) != nullptr || qobject_cast<QComboBox*>(widget) != nullptr) {
-            EXPECT_LE(widget->sizeHint().width(), widget->width()) << spec.name;
+            EXPECT_LE(widget->sizeHint().width(), widget->width()) << row.name;
         } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
             text = box->title();
         }
-        EXPECT_LE(metrics.horizontalAdvance(text) + extra, widget->width()) << spec.name;
-        if (spec.kind != ControlKind::Frame && spec.kind != ControlKind::Shape) {
-            EXPECT_LE(metrics.height(), widget->height()) << spec.name;
+        EXPECT_LE(metrics.horizontalAdvance(text) + extra, widget->width()) << row.name;
+        if (row.kind != ControlKind::Frame && row.kind != ControlKind::Shape) {
+            EXPECT_LE(metrics.height(), widget->height()) << row.name;
         }
     }
 }
 
 TEST_F(StartupTest, TabOrderFollowsTabIndex) {
-    std::vector<const ControlSpec*> specs;
-    for (const ControlSpec& spec : windowLayout()) {
-        if (spec.tabIndex != kNoTabStop && control<QWidget>(spec.name)->focusPolicy() != Qt::NoFocus) {
-            specs.push_back(&spec);
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : windowLayout()) {
+        if (row.tabIndex != kNoTabStop && control<QWidget>(row.name)->focusPolicy() != Qt::NoFocus) {
+            rows.push_back(&row);
         }
     }
-    std::ranges::sort(specs, {}, &ControlSpec::tabIndex);
-    ASSERT_GE(specs.size(), 20u);
-    QWidget* widget = control<QWidget>(specs.front()->name);
-    for (std::size_t i = 1; i < specs.size(); ++i) {
+    std::ranges::sort(rows, {}, &ControlRow::tabIndex);
+    ASSERT_GE(rows.size(), 20u);
+    QWidget* widget = control<QWidget>(rows.front()->name);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
         do {
             widget = widget->nextInFocusChain();
         } while (widget->focusPolicy() == Qt::NoFocus || widget->parent() == nullptr ||
                  widget->objectName().isEmpty());
-        EXPECT_EQ(widget->objectName().toStdString(), specs[i]->name) << "after " << specs[i - 1]->name;
+        EXPECT_EQ(widget->objectName().toStdString(), rows[i]->name) << "after " << rows[i - 1]->name;
     }
 }
 
