@@ -56,7 +56,7 @@ std::span<const ControlRow> windowLayout() {
     return kLayout;
 }
 
-const ControlRow& controlSpec(const char* name) {
+const ControlRow& layoutRow(const char* name) {
     for (const ControlRow& row : kLayout) {
         if (std::strcmp(row.name, name) == 0) {
             return row;

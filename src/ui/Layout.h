@@ -50,6 +50,6 @@ struct ControlRow {
 
 // Every control, containers before what they hold.
 std::span<const ControlRow> windowLayout();
-const ControlRow& controlSpec(const char* name);
+const ControlRow& layoutRow(const char* name);
 
 }  // namespace ledfont::ui
