@@ -56,13 +56,4 @@ std::span<const ControlRow> windowLayout() {
     return kLayout;
 }
 
-const ControlRow& layoutRow(const char* name) {
-    for (const ControlRow& row : kLayout) {
-        if (std::strcmp(row.name, name) == 0) {
-            return row;
-        }
-    }
-    throw std::out_of_range(name);
-}
-
 }  // namespace ledfont::ui

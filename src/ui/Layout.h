@@ -50,6 +50,5 @@ struct ControlRow {
 
 // Every control, containers before what they hold.
 std::span<const ControlRow> windowLayout();
-const ControlRow& layoutRow(const char* name);
 
 }  // namespace ledfont::ui
