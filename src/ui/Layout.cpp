@@ -2,8 +2,6 @@
 
 #include <QRect>
 #include <array>
-#include <cstring>
-#include <stdexcept>
 
 namespace ledfont::ui {
 
