@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "font/FontTables.h"
+
+namespace ledfont::hexout {
+
+// The HEX file's name: the font file's path with the extension of its file name replaced by "hex", or
+// ".hex" added when the name has none. Both '/' and '\' separate folders, so a dot in a folder name is
+// never taken for an extension; leading dots belong to the name (".profile" -> ".profile.hex") and a
+// trailing dot is an empty extension ("font." -> "font.hex"). A path with no file name throws
+// BadFileNameOrNumber.
+std::string hexFileName(const std::string& fontFile);
+
+// Writes buildHexText(tables) to the file named after tables.FontFile, which must not be empty, and
+// returns its path. The file is replaced as a whole or not at all. Throws FileAlreadyExists when the HEX
+// name is the font file itself; every error carries the HEX file's path.
+std::filesystem::path writeHexFile(FontTables& tables);
+
+}  // namespace ledfont::hexout

@@ -1,0 +1,187 @@
+#include "HexTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#include <unistd.h>
+
+namespace ledfont::hexout::test {
+
+namespace {
+
+int hexValue(std::string_view text) {
+    int value = 0;
+    for (char c : text) {
+        int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        if (d < 0) {
+            throw std::runtime_error("not an upper-case hexadecimal digit in \"" + std::string(text) + "\"");
+        }
+        value = value * 16 + d;
+    }
+    return value;
+}
+
+ParsedRecord parseLine(std::string_view line) {
+    if (line.size() < 11 || line.front() != ':' || line.size() % 2 != 1) {
+        throw std::runtime_error("malformed record");
+    }
+    std::vector<int> bytes;
+    int sum = 0;
+    for (std::size_t at = 1; at < line.size(); at += 2) {
+        bytes.push_back(hexValue(line.substr(at, 2)));
+        sum += bytes.back();
+    }
+    if (sum % 256 != 0) {
+        throw std::runtime_error("wrong checksum");
+    }
+    ParsedRecord record{bytes[0], bytes[1] * 256 + bytes[2], bytes[3], {}};
+    if (static_cast<int>(bytes.size()) != record.count + 5) {
+        throw std::runtime_error("byte count does not match the record length");
+    }
+    record.data.assign(bytes.begin() + 4, bytes.end() - 1);
+    return record;
+}
+
+}  // namespace
+
+std::vector<ParsedRecord> parseHex(std::string_view text) {
+    std::vector<ParsedRecord> records;
+    int lineNumber = 0;
+    while (!text.empty()) {
+        ++lineNumber;
+        std::size_t end = text.find("\r\n");
+        if (end == std::string_view::npos) {
+            throw std::runtime_error("line " + std::to_string(lineNumber) + " does not end in CR LF");
+        }
+        try {
+            records.push_back(parseLine(text.substr(0, end)));
+        } catch (const std::runtime_error& e) {
+            throw std::runtime_error("line " + std::to_string(lineNumber) + ": " + e.what());
+        }
+        text.remove_prefix(end + 2);
+    }
+    return records;
+}
+
+std::map<int, std::uint8_t> memoryOf(const std::vector<ParsedRecord>& records) {
+    std::map<int, std::uint8_t> memory;
+    for (const ParsedRecord& record : records) {
+        for (std::size_t i = 0; i < record.data.size(); ++i) {
+            int address = record.address + static_cast<int>(i);
+            if (!memory.emplace(address, record.data[i]).second) {
+                throw std::runtime_error("address " + std::to_string(address) + " written twice");
+            }
+        }
+    }
+    return memory;
+}
+
+std::map<int, std::uint8_t> expectedMemory(const FontTables& tables) {
+    std::map<int, std::uint8_t> memory;
+    int glyphs = tables.JuktaMode ? 512 : 128;
+    int base = tables.JuktaMode ? 0xA100 : 0x9000;
+    for (int g = 0; g < glyphs; ++g) {
+        for (int b = 0; b < 34; ++b) {
+            memory[base + 34 * g + b] = tables.FontData(g, b);
+        }
+    }
+    if (tables.JuktaMode) {
+        for (int g = 0; g < 512; ++g) {
+            for (int k = 0; k < 2; ++k) {
+                memory[0xE500 + 2 * g + k] = tables.JuktaData(g, k);
+            }
+        }
+    }
+    return memory;
+}
+
+std::vector<std::uint8_t> expectedImage(const FontTables& tables) {
+    std::vector<std::uint8_t> image;
+    int next = -1;
+    for (auto [address, byte] : expectedMemory(tables)) {
+        EXPECT_TRUE(next < 0 || address == next) << "gap before " << address;
+        image.push_back(byte);
+        next = address + 1;
+    }
+    return image;
+}
+
+FontTables randomTables(std::uint32_t seed, bool juktaMode) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> byte(0, 255);
+    FontTables tables;
+    for (int r = 0; r <= FontDataTable::kRowUpper; ++r) {
+        for (int c = 0; c <= FontDataTable::kColUpper; ++c) {
+            tables.FontData.set(r, c, byte(random));
+        }
+        for (int c = 0; c <= JuktaDataTable::kColUpper; ++c) {
+            tables.JuktaData.set(r, c, byte(random));
+        }
+    }
+    tables.JuktaMode = juktaMode;
+    tables.FontFile = "font.txt";
+    return tables;
+}
+
+FontTables patternTables(bool juktaMode) {
+    FontTables tables;
+    for (int g = 0; g < 512; ++g) {
+        for (int b = 0; b < 34; ++b) {
+            tables.FontData.set(g, b, (34 * g + b) * 7 % 256);
+        }
+        for (int k = 0; k < 2; ++k) {
+            tables.JuktaData.set(g, k, ((2 * g + k) * 5 + 3) % 256);
+        }
+    }
+    tables.JuktaMode = juktaMode;
+    return tables;
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const std::filesystem::path& path, std::string_view text) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+TempFolder::TempFolder() {
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name =
+        "ledfont_hexout_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" + info->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    path_ = std::filesystem::path(testing::TempDir()) / name;
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::vector<std::string> TempFolder::names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace ledfont::hexout::test
