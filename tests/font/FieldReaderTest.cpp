@@ -1,0 +1,141 @@
+#include "font/FieldReader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "TestFiles.h"
+#include "font/Error.h"
+
+namespace ledfont {
+namespace {
+
+using Fields = std::vector<std::pair<std::string, long>>;
+
+struct ReadAll {
+    Fields fields;
+    long endLine = 0;
+};
+
+ReadAll readAll(const std::string& text) {
+    std::istringstream in(text);
+    FieldReader reader(in);
+    ReadAll result;
+    std::string field;
+    long line = 0;
+    while (reader.next(field, line)) {
+        result.fields.emplace_back(field, line);
+    }
+    result.endLine = reader.endLine();
+    return result;
+}
+
+struct Case {
+    const char* name;
+    std::string input;
+    Fields fields;
+    long endLine;
+};
+
+TEST(FieldReader, SplitsFieldsAndCountsLines) {
+    const Case cases[] = {
+        {"empty input", "", {}, 1},
+        {"one value without line end", "7", {{"7", 1}}, 1},
+        {"commas", "1,2,3", {{"1", 1}, {"2", 1}, {"3", 1}}, 1},
+        {"CR LF", "1\r\n2\r\n", {{"1", 1}, {"2", 2}}, 2},
+        {"LF", "1\n2\n", {{"1", 1}, {"2", 2}}, 2},
+        {"CR", "1\r2\r", {{"1", 1}, {"2", 2}}, 2},
+        {"mixed line ends", "1\r\n2\n3\r4", {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}}, 4},
+        {"several a line", "1,2\r\n3,4\r\n", {{"1", 1}, {"2", 1}, {"3", 2}, {"4", 2}}, 2},
+        {"blanks around", " \t1 , 2\t\r\n  3  ", {{"1", 1}, {"2", 1}, {"3", 2}}, 2},
+        {"inner blanks kept", "1 \t2", {{"1 \t2", 1}}, 1},
+        {"blank line is an empty field", "1\r\n\r\n2\r\n", {{"1", 1}, {"", 2}, {"2", 3}}, 3},
+        {"trailing comma", "1,", {{"1", 1}, {"", 1}}, 1},
+        {"comma before line end", "1,\r\n2", {{"1", 1}, {"", 1}, {"2", 2}}, 2},
+        {"only commas", ",,", {{"", 1}, {"", 1}, {"", 1}}, 1},
+        {"only line ends", "\n\n", {{"", 1}, {"", 2}}, 2},
+        {"CR then CR LF", "\r\r\n", {{"", 1}, {"", 2}}, 2},
+        {"LF then CR is two line ends", "1\n\r2", {{"1", 1}, {"", 2}, {"2", 3}}, 3},
+        {"only blanks", "   ", {{"", 1}}, 1},
+        {"blanks after the last line end", "1\r\n  ", {{"1", 1}, {"", 2}}, 2},
+        {"NUL is an ordinary byte",
+         std::string("1\0"
+                     "2",
+                     3),
+         {{std::string("1\0"
+                       "2",
+                       3),
+           1}},
+         1},
+        {"quotes are ordinary bytes", "\"1,2\"", {{"\"1", 1}, {"2\"", 1}}, 1},
+    };
+    for (const Case& c : cases) {
+        ReadAll got = readAll(c.input);
+        EXPECT_EQ(got.fields, c.fields) << c.name;
+        EXPECT_EQ(got.endLine, c.endLine) << c.name;
+    }
+}
+
+TEST(FieldReader, CrLfSplitAcrossBufferRefillIsOneLineEnd) {
+    // The CR is the last byte of the first buffer load, the LF the first of the second.
+    std::string text = std::string(FieldReader::kBufferSize - 2, ' ') + "1\r\n2";
+    ASSERT_EQ(text[FieldReader::kBufferSize - 1], '\r');
+    EXPECT_EQ(readAll(text).fields, (Fields{{"1", 1}, {"2", 2}}));
+}
+
+TEST(FieldReader, ReadsNoFurtherThanTheFieldsAskedFor) {
+    test::EndlessSource source("", "1,2\r\n", 1 << 20);
+    std::istream in(&source);
+    FieldReader reader(in);
+    std::string field;
+    long line = 0;
+    for (int i = 0; i < 10000; ++i) {
+        ASSERT_TRUE(reader.next(field, line));
+        ASSERT_EQ(field, i % 2 == 0 ? "1" : "2");
+        ASSERT_EQ(line, i / 2 + 1);
+    }
+    EXPECT_LE(source.served(), 5 * 10000 / 2 + FieldReader::kBufferSize);
+}
+
+TEST(FieldReader, LongFieldKeepsOnlyItsStart) {
+    ReadAll got = readAll(std::string(5000, '9') + ",7," + "1" + std::string(5000, ' ') + "\n");
+    ASSERT_EQ(got.fields.size(), 3u);
+    EXPECT_EQ(got.fields[0].first, std::string(FieldReader::kMaxFieldChars, '9'));
+    EXPECT_EQ(got.fields[1].first, "7");
+    EXPECT_EQ(got.fields[2].first, "1") << "trailing blanks never make a field too long";
+
+    std::istringstream in(std::string(5000, 'x') + ",7");
+    FieldReader reader(in);
+    std::string field;
+    long line = 0;
+    ASSERT_TRUE(reader.next(field, line));
+    EXPECT_TRUE(reader.fieldCut());
+    ASSERT_TRUE(reader.next(field, line));
+    EXPECT_FALSE(reader.fieldCut());
+}
+
+// A stream whose device fails on the first read.
+class FailingSource : public std::streambuf {
+  protected:
+    int_type underflow() override { throw std::runtime_error("device failed"); }
+};
+
+TEST(FieldReader, FailingStreamIsADeviceError) {
+    FailingSource source;
+    std::istream in(&source);
+    FieldReader reader(in);
+    std::string field;
+    long line = 0;
+    try {
+        reader.next(field, line);
+        ADD_FAILURE() << "a failing stream read as fields";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.code(), ErrorCode::DeviceIOError);
+    }
+}
+
+}  // namespace
+}  // namespace ledfont

@@ -1,0 +1,114 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "TestFiles.h"
+#include "font/Error.h"
+#include "font/FieldReader.h"
+#include "font/FontText.h"
+
+namespace ledfont {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::unique_ptr<FontTables> numberedFont(bool juktaMode) {
+    auto tables = std::make_unique<FontTables>();
+    for (int g = 0; g < 512; ++g) {
+        for (int b = 0; b < kRecordBytes; ++b) {
+            tables->FontData.set(g, b, (g * 31 + b * 7) % 256);
+        }
+        tables->JuktaData.set(g, 0, g % 128);
+        tables->JuktaData.set(g, 1, (g * 3) % 128);
+    }
+    tables->JuktaMode = juktaMode;
+    return tables;
+}
+
+TEST(FontFile, SavedFileLoadsBack) {
+    test::TempFolder folder;
+    for (bool juktaMode : {false, true}) {
+        auto font = numberedFont(juktaMode);
+        const FontKind kind = kindOf(juktaMode);
+        saveFontFile(folder / "font.txt", *font);
+        EXPECT_EQ(test::readBytes(folder / "font.txt"), formatFontText(*font));
+
+        auto loaded = std::make_unique<FontTables>();
+        loaded->JuktaMode = juktaMode;
+        storeFontValues(*loaded, kind, readFontFile(folder / "font.txt", kind));
+        EXPECT_EQ(formatFontText(*loaded), formatFontText(*font));
+    }
+    EXPECT_EQ(folder.entries(), std::set<std::string>{"font.txt"});
+}
+
+TEST(FontFile, OpeningFailuresNameThePath) {
+    test::TempFolder folder;
+    fs::create_directory(folder / "sub");
+    test::writeBytes(folder / "plain", "1");
+    struct Case {
+        const char* name;
+        fs::path path;
+        ErrorCode code;
+    };
+    const Case cases[] = {
+        {"missing file", folder / "missing.txt", ErrorCode::FileNotFound},
+        {"missing folder", folder / "nowhere" / "font.txt", ErrorCode::PathNotFound},
+        {"file used as a folder", folder / "plain" / "font.txt", ErrorCode::PathNotFound},
+        {"folder as the file", folder / "sub", ErrorCode::PathFileAccessError},
+        {"empty name", fs::path(), ErrorCode::BadFileNameOrNumber},
+        {"NUL in the name", fs::path(std::string("a\0b", 3)), ErrorCode::BadFileNameOrNumber},
+    };
+    for (const Case& c : cases) {
+        try {
+            readFontFile(c.path, FontKind::Hindi);
+            ADD_FAILURE() << c.name << " loaded";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.code(), c.code) << c.name << ": " << e.what();
+            EXPECT_EQ(e.place().path, c.path.string()) << c.name;
+        }
+    }
+}
+
+TEST(FontFile, ReadErrorsCarryPathAndLine) {
+    test::TempFolder folder;
+    test::writeBytes(folder / "short.txt", "1\r\n2\r\n");
+    try {
+        readFontFile(folder / "short.txt", FontKind::Hindi);
+        ADD_FAILURE() << "a two-value file loaded";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.code(), ErrorCode::InputPastEndOfFile);
+        EXPECT_EQ(std::string(e.what()), "Input past end of file: " + (folder / "short.txt").string() +
+                                             ", line 2 (found 2 of 4352 values)");
+    }
+}
+
+TEST(FontFile, HugeSparseFileWithAGoodStartLoadsFromItsStart) {
+    test::TempFolder folder;
+    auto font = numberedFont(true);
+    const std::string text = formatFontText(*font);
+    const fs::path path = folder / "huge.txt";
+    test::writeBytes(path, text);
+    {
+        int fd = ::open(path.c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, off_t{2} * 1024 * 1024 * 1024), 0);
+        ::close(fd);
+    }
+    ASSERT_EQ(fs::file_size(path), 2ull * 1024 * 1024 * 1024);
+
+    for (FontKind kind : {FontKind::Hindi, FontKind::Jukta512}) {
+        std::ifstream in(path, std::ios::binary);
+        std::vector<std::uint8_t> values = readFontValues(in, kind);
+        EXPECT_EQ(values.size(), static_cast<std::size_t>(valueCount(kind)));
+        EXPECT_LE(static_cast<std::size_t>(in.tellg()), text.size() + FieldReader::kBufferSize);
+        EXPECT_EQ(readFontFile(path, kind), values);
+    }
+}
+
+}  // namespace
+}  // namespace ledfont
