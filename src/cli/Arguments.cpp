@@ -1,0 +1,173 @@
+#include "cli/Arguments.h"
+
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace ledfont::cli {
+
+namespace {
+
+struct CommandRule {
+    std::string_view name;
+    CommandName command;
+    std::size_t pathCount;
+    bool takesKind;
+    bool takesOutput;
+    bool takesGlyphs;
+};
+
+constexpr CommandRule kCommands[] = {
+    {"hex", CommandName::Hex, 1, true, true, false},
+    {"check", CommandName::Check, 1, true, false, false},
+    {"show", CommandName::Show, 1, true, false, true},
+    {"jconv", CommandName::Jconv, 2, false, false, false},
+};
+
+const CommandRule& findCommand(std::string_view name) {
+    for (const CommandRule& rule : kCommands) {
+        if (rule.name == name) {
+            return rule;
+        }
+    }
+    throw UsageError("unknown command \"" + std::string(name) + "\"");
+}
+
+FontKind parseKind(std::string_view text) {
+    if (text == "hindi") {
+        return FontKind::Hindi;
+    }
+    if (text == "jukta512") {
+        return FontKind::Jukta512;
+    }
+    throw UsageError("--kind takes hindi or jukta512, not \"" + std::string(text) + "\"");
+}
+
+// Walks the arguments of one command, handing out option values whether they are attached with '='
+// or follow as the next argument.
+class OptionWalker {
+  public:
+    explicit OptionWalker(std::span<const std::string> args) : args_(args) {}
+
+    bool done() const { return at_ >= args_.size(); }
+    const std::string& next() { return args_[at_++]; }
+
+    // The value of option `name` when `arg` is that option, else nullopt.
+    std::optional<std::string> valueOf(const std::string& arg, std::string_view name) {
+        if (arg == name) {
+            if (done()) {
+                throw UsageError(std::string(name) + " needs a value");
+            }
+            return next();
+        }
+        if (name.starts_with("--") && arg.size() > name.size() && arg.starts_with(name) &&
+            arg[name.size()] == '=') {
+            return arg.substr(name.size() + 1);
+        }
+        return std::nullopt;
+    }
+
+  private:
+    std::span<const std::string> args_;
+    std::size_t at_ = 0;
+};
+
+void checkGlyphRange(const Arguments& parsed) {
+    for (int glyph : parsed.glyphs) {
+        if (glyph >= glyphCount(parsed.kind)) {
+            throw UsageError("--glyph " + std::to_string(glyph) + " is outside 0.." +
+                             std::to_string(glyphCount(parsed.kind) - 1) + " of this kind");
+        }
+    }
+}
+
+Arguments parseCommand(const CommandRule& rule, std::span<const std::string> args) {
+    Arguments parsed;
+    parsed.command = rule.command;
+    bool kindSeen = false;
+    bool outputSeen = false;
+    bool optionsEnded = false;
+    OptionWalker walker(args);
+    while (!walker.done()) {
+        const std::string& arg = walker.next();
+        if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
+            parsed.paths.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (auto kind = rule.takesKind ? walker.valueOf(arg, "--kind") : std::nullopt) {
+            if (std::exchange(kindSeen, true)) {
+                throw UsageError("--kind given twice");
+            }
+            parsed.kind = parseKind(*kind);
+        } else if (auto out = rule.takesOutput ? walker.valueOf(arg, "-o") : std::nullopt) {
+            if (std::exchange(outputSeen, true)) {
+                throw UsageError("-o given twice");
+            }
+            if (out->empty()) {
+                throw UsageError("-o needs a file name");
+            }
+            parsed.output = *out;
+        } else if (auto glyph = rule.takesGlyphs ? walker.valueOf(arg, "--glyph") : std::nullopt) {
+            int number = parseGlyphNumber(*glyph);
+            if (number < 0) {
+                throw UsageError("--glyph takes a number, decimal or 0x hexadecimal, not \"" + *glyph + "\"");
+            }
+            parsed.glyphs.push_back(number);
+        } else {
+            throw UsageError(std::string(rule.name) + " does not take \"" + arg + "\"");
+        }
+    }
+    if (parsed.paths.size() != rule.pathCount) {
+        throw UsageError(std::string(rule.name) + " takes " + std::to_string(rule.pathCount) +
+                         (rule.pathCount == 1 ? " file" : " files") + ", got " +
+                         std::to_string(parsed.paths.size()));
+    }
+    checkGlyphRange(parsed);
+    return parsed;
+}
+
+}  // namespace
+
+int parseGlyphNumber(const std::string& text) {
+    std::string_view digits = text;
+    int base = 10;
+    if (digits.starts_with("0x") || digits.starts_with("0X")) {
+        digits.remove_prefix(2);
+        base = 16;
+    }
+    int value = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    if (digits.empty() || end != digits.data() + digits.size() || digits.starts_with('-') ||
+        digits.starts_with('+')) {
+        return -1;
+    }
+    // A number too large for an int is still a number, only outside every font.
+    return ec == std::errc::result_out_of_range ? std::numeric_limits<int>::max() : value;
+}
+
+Arguments parseArguments(std::span<const std::string> args) {
+    if (args.empty()) {
+        throw UsageError("no command given");
+    }
+    for (const std::string& arg : args) {
+        if (arg == "--") {
+            break;
+        }
+        if (arg == "--help" || arg == "-h") {
+            return Arguments{};
+        }
+    }
+    if (args[0] == "--version") {
+        if (args.size() > 1) {
+            throw UsageError("--version takes nothing more");
+        }
+        Arguments parsed;
+        parsed.command = CommandName::Version;
+        return parsed;
+    }
+    return parseCommand(findCommand(args[0]), args.subspan(1));
+}
+
+}  // namespace ledfont::cli

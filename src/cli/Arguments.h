@@ -1,0 +1,40 @@
+#pragma once
+
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "font/FontTables.h"
+
+namespace ledfont::cli {
+
+enum class CommandName { Hex, Check, Show, Jconv, Help, Version };
+
+// A command line the tool cannot act on; the message says what is wrong and the usage follows it.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Arguments {
+    CommandName command = CommandName::Help;
+    std::vector<std::string> paths;  // FONT, or IN and OUT for jconv
+    FontKind kind = FontKind::Hindi;
+    std::string output;       // -o OUT; empty means the HEX name of FONT
+    std::vector<int> glyphs;  // --glyph N in the order given; empty means every glyph
+
+    bool operator==(const Arguments&) const = default;
+};
+
+// Parses the arguments after the program name. Options may stand before or after the paths, as
+// "--kind jukta512" or "--kind=jukta512"; "--" ends the options so that a path may start with '-'.
+// Throws UsageError for anything the command does not take, a missing or extra path, a repeated --kind
+// or -o, or a glyph number outside the kind's glyphs.
+Arguments parseArguments(std::span<const std::string> args);
+
+// A glyph number as decimal digits or "0x" and hexadecimal digits; -1 when the text is neither, INT_MAX
+// when it is too large for an int.
+int parseGlyphNumber(const std::string& text);
+
+}  // namespace ledfont::cli

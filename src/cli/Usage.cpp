@@ -1,0 +1,26 @@
+#include "cli/Usage.h"
+
+namespace ledfont::cli {
+
+std::string_view usageText() {
+    return "usage:\n"
+           "  ledfont hex   FONT [--kind hindi|jukta512] [-o OUT]\n"
+           "      write FONT as an Intel HEX file, byte for byte what the editor's \"Make HEX File\" "
+           "writes;\n"
+           "      OUT defaults to FONT with the extension hex, and is never the font itself\n"
+           "  ledfont check FONT [--kind hindi|jukta512]\n"
+           "      read FONT and report its glyph count, a summary and every problem found\n"
+           "  ledfont show  FONT [--kind hindi|jukta512] [--glyph N]...\n"
+           "      print glyphs as 16 rows of '#' (lit) and '.' (dark), the columns beyond the width after\n"
+           "      a '|'; N is decimal or 0x hexadecimal, every glyph without --glyph\n"
+           "  ledfont jconv IN OUT\n"
+           "      convert a conjunct list of 128 bytes written as 0x7F into decimal lines\n"
+           "  ledfont --help | --version\n"
+           "--kind defaults to hindi. Exit status: 0 done, 1 bad input or a file error, 2 usage error.\n";
+}
+
+std::string_view versionText() {
+    return "ledfont " LEDFONT_VERSION "\n";
+}
+
+}  // namespace ledfont::cli

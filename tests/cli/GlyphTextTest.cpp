@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "cli/GlyphCode.h"
+#include "cli/GlyphText.h"
+
+namespace ledfont::cli {
+namespace {
+
+TEST(GlyphCodeText, ShowsTheCodePointOrTheIndex) {
+    const std::vector<std::tuple<FontKind, int, std::string>> cases = {
+        {FontKind::Hindi, 0, "Code: 0900"},     {FontKind::Hindi, 15, "Code: 090F"},
+        {FontKind::Hindi, 16, "Code: 0910"},    {FontKind::Hindi, 127, "Code: 097F"},
+        {FontKind::Jukta512, 0, "Code: 000"},   {FontKind::Jukta512, 15, "Code: 00F"},
+        {FontKind::Jukta512, 16, "Code: 010"},  {FontKind::Jukta512, 255, "Code: 0FF"},
+        {FontKind::Jukta512, 256, "Code: 100"}, {FontKind::Jukta512, 511, "Code: 1FF"},
+    };
+    for (const auto& [kind, glyph, text] : cases) {
+        EXPECT_EQ(glyphCodeText(kind, glyph), text);
+    }
+    EXPECT_THROW(glyphCodeText(FontKind::Hindi, 128), Error);
+    EXPECT_THROW(glyphCodeText(FontKind::Jukta512, -1), Error);
+}
+
+TEST(GlyphHeader, NamesWidthKindCentreAndPair) {
+    FontTables tables;
+    tables.FontData.set(3, 1, 0x15);
+    tables.FontData.set(4, 0, 9);
+    tables.FontData.set(4, 1, 0x2F);
+    tables.FontData.set(5, 0, 200);
+    tables.FontData.set(5, 1, 0x30);
+    tables.JuktaData.set(300, 0, 0x0A);
+    tables.JuktaData.set(300, 1, 0xFF);
+    const std::vector<std::tuple<FontKind, int, std::string>> cases = {
+        {FontKind::Hindi, 3, "glyph 3  Code: 0903  width 16  Vowel  centre 5"},
+        {FontKind::Hindi, 4, "glyph 4  Code: 0904  width 9  Ikaar  centre 15"},
+        {FontKind::Hindi, 5, "glyph 5  Code: 0905  width 200  kind 3  no centre"},
+        {FontKind::Jukta512, 300, "glyph 300  Code: 12C  width 16  Consonant  no centre  conjunct 0A FF"},
+    };
+    for (const auto& [kind, glyph, text] : cases) {
+        EXPECT_EQ(glyphHeader(tables, kind, glyph), text);
+    }
+}
+
+TEST(GlyphRows, DrawsEveryBitInPlaceAndMarksTheWidth) {
+    FontTables tables;
+    // Column 0 lit in rows 0 and 15 only, column 2 dark in row 8 only, every other LED lit.
+    tables.FontData.set(1, 0, 3);
+    tables.FontData.set(1, 2, 0xFE);
+    tables.FontData.set(1, 3, 0x7F);
+    tables.FontData.set(1, 7, 0x01);
+    for (int b = 2; b < 2 + kBitmapBytes; ++b) {
+        tables.FontData.set(2, b, 0xFF);
+    }
+    std::string rows = glyphRows(tables.FontData, 1);
+    ASSERT_EQ(rows.size(), 16u * 18u);
+    EXPECT_EQ(rows.substr(0, 18), "###|#############\n");
+    EXPECT_EQ(rows.substr(18, 18), ".##|#############\n");
+    EXPECT_EQ(rows.substr(8 * 18, 18), ".#.|#############\n");
+    EXPECT_EQ(rows.substr(15 * 18, 18), "###|#############\n");
+    // A stored width of 0 is 16 columns: no column lies beyond it.
+    std::string allLit;
+    for (int r = 0; r < 16; ++r) {
+        allLit += std::string(16, '#') + "\n";
+    }
+    EXPECT_EQ(glyphRows(tables.FontData, 0), allLit);
+    // A width above 16 has no column beyond it either.
+    tables.FontData.set(2, 0, 17);
+    EXPECT_EQ(glyphRows(tables.FontData, 2).substr(0, 17), std::string(16, '.') + "\n");
+}
+
+}  // namespace
+}  // namespace ledfont::cli

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "CliTestSupport.h"
+#include "font/FontText.h"
+#include "hexout/HexRecords.h"
+
+namespace ledfont::cli::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The bytes the editor's export writes for these tables as they stand.
+std::string exportOf(FontTables tables) {
+    return hexout::buildHexText(tables);
+}
+
+TEST(LedfontHex, WritesTheExportOfTheLoadedFontForBothKinds) {
+    for (bool jukta : {false, true}) {
+        TempFolder folder;
+        const FontTables font = patternTables(jukta);
+        writeFile(folder / "font.txt", formatFontText(font));
+        RunResult run = runLedfont({"hex", folder / "font.txt", "--kind", jukta ? "jukta512" : "hindi"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, folder / "font.hex" + "\n");
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(readFile(folder / "font.hex"), exportOf(font)) << (jukta ? "jukta512" : "hindi");
+    }
+}
+
+TEST(LedfontHex, ReadsAJukta512FileAsHindiByDefault) {
+    TempFolder folder;
+    writeFile(folder / "jukta.txt", formatFontText(patternTables(true)));
+    RunResult run = runLedfont({"hex", folder / "jukta.txt", "-o", folder / "out.hex"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, folder / "out.hex" + "\n");
+    EXPECT_EQ(readFile(folder / "out.hex"), exportOf(patternTables(false)));
+}
+
+TEST(LedfontHex, ReplacesAnExistingHexFileAndWritesNoOtherFile) {
+    TempFolder folder;
+    fs::create_directory(folder.path() / "out");
+    writeFile(folder / "font.txt", formatFontText(patternTables(false)));
+    writeFile(folder / "out/x.hex", "old");
+    RunResult run = runLedfont({"hex", "-o", folder / "out/x.hex", folder / "font.txt"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto files = folder.snapshot();
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].first, "font.txt");
+    EXPECT_EQ(files[1], std::make_pair(std::string("out/x.hex"), exportOf(patternTables(false))));
+}
+
+TEST(LedfontHex, StopsReadingAfterTheValuesTheKindNeeds) {
+    TempFolder folder;
+    const std::string font = folder / "huge.txt";
+    // A good start followed by garbage and then a hole of many gigabytes: reading on would fail on the
+    // garbage and take far longer than the limit below.
+    writeFile(font, formatFontText(patternTables(false)) + "garbage\r\n");
+    std::error_code ec;
+    fs::resize_file(font, std::uintmax_t{64} << 30, ec);
+    if (ec) {
+        GTEST_SKIP() << "no sparse 64 GiB file here: " << ec.message();
+    }
+    auto start = std::chrono::steady_clock::now();
+    RunResult run = runLedfont({"hex", font});
+    auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(readFile(folder / "huge.hex"), exportOf(patternTables(false)));
+    EXPECT_LT(seconds, 10.0);
+}
+
+TEST(LedfontHex, NeverWritesOverTheFont) {
+    TempFolder folder;
+    const std::string text = formatFontText(patternTables(false));
+    writeFile(folder / "font.txt", text);
+    writeFile(folder / "font.hex", text);  // a font whose HEX name is itself
+    fs::create_directory(folder.path() / "sub");
+    fs::create_symlink(folder.path() / "font.txt", folder.path() / "link.txt");
+    fs::create_hard_link(folder.path() / "font.txt", folder.path() / "hard.txt");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"hex", folder / "font.txt", "-o", folder / "font.txt"}, folder / "font.txt"},
+        {{"hex", folder / "font.txt", "-o", folder / "sub/../font.txt"}, folder / "sub/../font.txt"},
+        {{"hex", folder / "font.txt", "-o", folder / "link.txt"}, folder / "link.txt"},
+        {{"hex", folder / "font.txt", "-o", folder / "hard.txt"}, folder / "hard.txt"},
+        {{"hex", folder / "link.txt", "-o", folder / "font.txt"}, folder / "font.txt"},
+        {{"hex", folder / "font.hex"}, folder / "font.hex"},
+    };
+    const auto before = folder.snapshot();
+    for (const auto& [args, target] : cases) {
+        RunResult run = runLedfont(args);
+        EXPECT_EQ(run.status, 1) << target;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err,
+                  "File already exists: " + target + " (the HEX file would replace the font file)\n");
+    }
+    EXPECT_EQ(folder.snapshot(), before);
+}
+
+TEST(LedfontHex, BadInputOrFilesFailWithOneLineAndLeaveTheOutputAlone) {
+    TempFolder folder;
+    fs::create_directory(folder.path() / "sub");
+    writeFile(folder / "good.txt", formatFontText(patternTables(false)));
+    writeFile(folder / "letters.txt", fontTextWith(FontKind::Hindi, 40, "abc"));
+    writeFile(folder / "big.txt", fontTextWith(FontKind::Hindi, 4351, "256"));
+    writeFile(folder / "short.txt", "1\r\n2\r\n3\r\n");
+    writeFile(folder / "out.hex", "keep me");
+    const std::string out = folder / "out.hex";
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{"hex", folder / "none.txt", "-o", out}, "File not found: " + folder / "none.txt"},
+        {{"hex", folder / "nodir/f.txt", "-o", out}, "Path not found: " + folder / "nodir/f.txt"},
+        {{"hex", folder / "sub", "-o", out}, "Path/File access error: " + folder / "sub"},
+        {{"hex", folder / "letters.txt", "-o", out},
+         "Type mismatch: " + folder / "letters.txt" + ", line 41, value \"abc\""},
+        {{"hex", folder / "big.txt", "-o", out},
+         "Overflow: " + folder / "big.txt" + ", line 4352, value \"256\""},
+        {{"hex", folder / "short.txt", "-o", out},
+         "Input past end of file: " + folder / "short.txt" + ", line 3 (found 3 of 4352 values)"},
+        {{"hex", folder / "good.txt", "--kind", "jukta512", "-o", out},
+         "Input past end of file: " + folder / "good.txt" + ", line 4352 (found 4352 of 18432 values)"},
+        {{"hex", folder / "good.txt", "-o", folder / "nodir/x.hex"},
+         "Path not found: " + folder / "nodir/x.hex"},
+        {{"hex", folder / "good.txt", "-o", folder / "sub"}, "Path/File access error: " + folder / "sub"},
+    };
+    const auto before = folder.snapshot();
+    for (const Case& c : cases) {
+        RunResult run = runLedfont(c.args);
+        EXPECT_EQ(run.status, 1) << c.err;
+        EXPECT_EQ(run.out, "");
+        // The error's description first, then where; one line only.
+        EXPECT_EQ(run.err, c.err + "\n");
+    }
+    EXPECT_EQ(folder.snapshot(), before);
+}
+
+}  // namespace
+}  // namespace ledfont::cli::test

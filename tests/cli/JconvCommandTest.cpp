@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CliTestSupport.h"
+
+namespace ledfont::cli::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string decimalLines(int first, int count, int step) {
+    std::string lines;
+    for (int i = 0; i < count; ++i) {
+        lines += std::to_string((first + i * step) % 128) + "\r\n";
+    }
+    return lines;
+}
+
+TEST(LedfontJconv, ConvertsTheListInTheData) {
+    TempFolder folder;
+    writeFile(folder / "out.txt", "old");
+    RunResult run = runLedfont({"jconv", LEDFONT_TEST_DATA "/cli/conjuncts.txt", folder / "out.txt"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, folder / "out.txt" + "\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readFile(folder / "out.txt"), decimalLines(3, 128, 5));
+}
+
+TEST(LedfontJconv, FailuresLeaveAnExistingOutputByteIdentical) {
+    TempFolder folder;
+    std::string list;
+    for (int i = 0; i < 128; ++i) {
+        list += "0x00\r\n";
+    }
+    writeFile(folder / "good.txt", list);
+    writeFile(folder / "bad.txt", "0x01\r\n0x02,0xZZ\r\n");
+    writeFile(folder / "over.txt", "0x01\r\n0x100\r\n");
+    writeFile(folder / "short.txt", "0x01,0x02\r\n");
+    writeFile(folder / "out.txt", "keep me\r\n");
+    const std::string out = folder / "out.txt";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"jconv", folder / "none.txt", out}, "File not found: " + folder / "none.txt"},
+        {{"jconv", folder / "bad.txt", out},
+         "Type mismatch: " + folder / "bad.txt" + ", line 2, value \"0xZZ\""},
+        {{"jconv", folder / "over.txt", out},
+         "Overflow: " + folder / "over.txt" + ", line 2, value \"0x100\""},
+        {{"jconv", folder / "short.txt", out},
+         "Input past end of file: " + folder / "short.txt" + ", line 1 (found 2 of 128 values)"},
+        {{"jconv", folder / "good.txt", folder / "nodir/out.txt"},
+         "Path not found: " + folder / "nodir/out.txt"},
+        {{"jconv", folder / "good.txt", folder / "good.txt"},
+         "File already exists: " + folder / "good.txt" + " (the output would replace the conjunct list)"},
+    };
+    const auto before = folder.snapshot();
+    for (const auto& [args, err] : cases) {
+        RunResult run = runLedfont(args);
+        EXPECT_EQ(run.status, 1) << err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, err + "\n");
+    }
+    EXPECT_EQ(folder.snapshot(), before);
+}
+
+}  // namespace
+}  // namespace ledfont::cli::test
