@@ -60,7 +60,11 @@ void checkRoundTrip(FontKind kind, const std::vector<std::uint8_t>& values) {
     tables->JuktaMode = kind == FontKind::Jukta512;
     storeFontValues(*tables, kind, values);
     std::istringstream written(formatFontText(*tables));
-    check(readFontValues(written, kind) == values, "written values read back differently");
+    try {
+        check(readFontValues(written, kind) == values, "written values read back differently");
+    } catch (const Error&) {
+        fail("written values did not read back");
+    }
 }
 
 void readAs(std::string_view text, FontKind kind) {
