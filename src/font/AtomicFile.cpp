@@ -134,6 +134,16 @@ class TemporaryFile {
         }
     }
 
+    // Replacing another user's file (the superuser editing it) must not hand it over to the superuser.
+    // Only the superuser may change owners, so for everyone else this is a no-op.
+    void keepOwner(const fs::path& resolved) {
+        struct stat existing {};
+        if (::stat(resolved.c_str(), &existing) == 0 &&
+            (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
+            (void)::fchown(fd_, existing.st_uid, existing.st_gid);
+        }
+    }
+
     void setPermissions(fs::perms perms) {
         if (::fchmod(fd_, static_cast<mode_t>(perms)) != 0) {
             failWith(errno);
@@ -180,6 +190,7 @@ void writeResolved(const fs::path& resolved, const fs::path& target, std::string
     TemporaryFile temporary(resolved, target);
     temporary.write(bytes);
     if (perms) {
+        temporary.keepOwner(resolved);
         temporary.setPermissions(*perms & fs::perms::mask);
     }
     temporary.commit(resolved);

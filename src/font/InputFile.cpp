@@ -44,7 +44,8 @@ std::ifstream openInputFile(const fs::path& path) {
     if (ec) {
         fail(errorFromErrno(ec.value()), path);
     }
-    if (status.type() == fs::file_type::directory) {
+    // Folders, pipes and devices are refused: a pipe would block and a device like /dev/zero never ends.
+    if (status.type() != fs::file_type::regular) {
         fail(ErrorCode::PathFileAccessError, path);
     }
     errno = 0;

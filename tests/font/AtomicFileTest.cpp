@@ -53,8 +53,25 @@ TEST(AtomicFile, KeepsThePermissionBitsOfAnExistingFile) {
 
 TEST(AtomicFile, MissingFolderFailsAndCreatesNothing) {
     test::TempFolder folder;
+    test::writeBytes(folder / "plain", "old");
     EXPECT_EQ(writeError(folder / "nowhere" / "a.txt", "x"), ErrorCode::PathNotFound);
-    EXPECT_TRUE(folder.entries().empty());
+    EXPECT_EQ(writeError(folder / "plain" / "a.txt", "x"), ErrorCode::PathNotFound);
+    EXPECT_EQ(folder.entries(), std::set<std::string>{"plain"});
+    EXPECT_EQ(test::readBytes(folder / "plain"), "old");
+}
+
+TEST(AtomicFile, KeepsTheOwnerOfAnotherUsersFile) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser can give a file to another user";
+    }
+    test::TempFolder folder;
+    test::writeBytes(folder / "a.txt", "old");
+    ASSERT_EQ(::chown((folder / "a.txt").c_str(), 4321, 4322), 0);
+    writeFileAtomically(folder / "a.txt", "new");
+    struct stat after {};
+    ASSERT_EQ(::stat((folder / "a.txt").c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, 4321u);
+    EXPECT_EQ(after.st_gid, 4322u);
 }
 
 TEST(AtomicFile, RefusesTargetsThatAreNotRegularFiles) {

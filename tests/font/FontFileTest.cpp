@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -50,6 +51,14 @@ TEST(FontFile, OpeningFailuresNameThePath) {
     test::TempFolder folder;
     fs::create_directory(folder / "sub");
     test::writeBytes(folder / "plain", "1");
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    // A whole font and more than a buffer after it wait in the pipe, so a reader that wrongly opened it would
+    // load it instead of blocking.
+    int pipeEnd = ::open((folder / "pipe").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(pipeEnd, 0);
+    const std::string pipeFont =
+        formatFontText(FontTables{}) + std::string(2 * FieldReader::kBufferSize, ',');
+    ASSERT_EQ(::write(pipeEnd, pipeFont.data(), pipeFont.size()), static_cast<ssize_t>(pipeFont.size()));
     struct Case {
         const char* name;
         fs::path path;
@@ -60,6 +69,7 @@ TEST(FontFile, OpeningFailuresNameThePath) {
         {"missing folder", folder / "nowhere" / "font.txt", ErrorCode::PathNotFound},
         {"file used as a folder", folder / "plain" / "font.txt", ErrorCode::PathNotFound},
         {"folder as the file", folder / "sub", ErrorCode::PathFileAccessError},
+        {"pipe as the file", folder / "pipe", ErrorCode::PathFileAccessError},
         {"empty name", fs::path(), ErrorCode::BadFileNameOrNumber},
         {"NUL in the name", fs::path(std::string("a\0b", 3)), ErrorCode::BadFileNameOrNumber},
     };
@@ -72,6 +82,7 @@ TEST(FontFile, OpeningFailuresNameThePath) {
             EXPECT_EQ(e.place().path, c.path.string()) << c.name;
         }
     }
+    ::close(pipeEnd);
 }
 
 TEST(FontFile, ReadErrorsCarryPathAndLine) {
