@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "font/FontTables.h"
+
+namespace ledfont::bench {
+
+// A full font of `kind` with varied widths, kinds, centres, bitmaps and pairs, so that the font text has
+// values of one, two and three digits as a real font does.
+std::unique_ptr<FontTables> sampleTables(FontKind kind);
+
+// The font text of sampleTables(kind).
+std::string sampleText(FontKind kind);
+
+// A fresh folder under the temp folder, removed with its contents at the end.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace ledfont::bench
