@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
+
+#include "support/TestFiles.h"
 
 namespace ledfont {
 namespace {
@@ -49,16 +49,12 @@ TEST(FileLabelText, PrefixesTheFontFile) {
 class FolderReadError : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() /
-                ("ledfont-fontpath-" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_ / "sub");
-        std::ofstream(root_ / "file.txt") << "1\r\n";
+        std::filesystem::create_directory(root_ / "sub");
+        test::writeFile(root_ / "file.txt", "1\r\n");
     }
-    void TearDown() override { std::filesystem::remove_all(root_); }
 
-    std::filesystem::path root_;
+    test::TempFolder folder_;
+    const std::filesystem::path& root_ = folder_.path();
 };
 
 TEST_F(FolderReadError, ReadableFolderHasNone) {
