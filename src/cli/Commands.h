@@ -13,7 +13,4 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 int runShow(const Arguments& args, std::ostream& out);
 int runJconv(const Arguments& args, std::ostream& out);
 
-// True when the two paths name the same file, also through a link or another spelling of the path.
-bool sameFile(const std::string& a, const std::string& b);
-
 }  // namespace ledfont::cli

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <tuple>
 
 #include "support/TestFiles.h"
 
@@ -44,6 +46,29 @@ TEST(JoinFolderFile, PlatformSeparator) {
 TEST(FileLabelText, PrefixesTheFontFile) {
     EXPECT_EQ(fileLabelText("C:\\a.txt"), "File : C:\\a.txt");
     EXPECT_EQ(fileLabelText("/home/u/fonts/hindi.txt"), "File : /home/u/fonts/hindi.txt");
+}
+
+TEST(SameFile, OneFileUnderEveryNameButNeverTwoFiles) {
+    test::TempFolder folder;
+    test::writeFile(folder / "a.txt", "1");
+    test::writeFile(folder / "b.txt", "1");
+    std::filesystem::create_directory(folder / "sub");
+    std::filesystem::create_symlink(folder / "a.txt", folder / "link.txt");
+    std::filesystem::create_hard_link(folder / "a.txt", folder / "hard.txt");
+    const auto in = [&](const char* name) { return (folder / name).string(); };
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {in("a.txt"), in("a.txt"), true},
+        {in("a.txt"), in("link.txt"), true},
+        {in("a.txt"), in("hard.txt"), true},
+        {in("a.txt"), in("sub/../a.txt"), true},
+        {in("new.txt"), in("sub/../new.txt"), true},  // not there yet, but the same place
+        {in("a.txt"), in("b.txt"), false},
+        {in("a.txt"), in("a.hex"), false},
+        {in("new.txt"), in("sub/new.txt"), false},
+    };
+    for (const auto& [a, b, same] : cases) {
+        EXPECT_EQ(sameFile(a, b), same) << a << " and " << b;
+    }
 }
 
 class FolderReadError : public ::testing::Test {
