@@ -30,7 +30,7 @@ int runHex(const Arguments& args, std::ostream& out) {
     const std::filesystem::path target =
         args.output.empty() ? hexout::writeHexFile(tables) : hexout::writeHexFile(tables, args.output);
     out << target.string() << '\n';
-    return 0;
+    return kExitDone;
 }
 
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -40,9 +40,9 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     if (result.loadError) {
         err << result.loadError->what() << '\n';
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 int runShow(const Arguments& args, std::ostream& out) {
@@ -55,14 +55,14 @@ int runShow(const Arguments& args, std::ostream& out) {
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
         out << (i == 0 ? "" : "\n") << formatGlyph(tables, args.kind, glyphs[i]);
     }
-    return 0;
+    return kExitDone;
 }
 
 int runJconv(const Arguments& args, std::ostream& out) {
     refuseSameFile(args.paths[0], args.paths[1], "the output would replace the conjunct list");
     convertConjunctFile(args.paths[0], args.paths[1]);
     out << args.paths[1] << '\n';
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace ledfont::cli

@@ -6,6 +6,8 @@
 
 namespace ledfont::cli {
 
+enum ExitStatus : int { kExitDone = 0, kExitFailed = 1, kExitUsage = 2 };
+
 // Each command writes its result to `out` and returns the exit status; a failure that stops it throws
 // ledfont::Error, and nothing has been written to a file by then.
 int runHex(const Arguments& args, std::ostream& out);
