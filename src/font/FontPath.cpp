@@ -32,6 +32,11 @@ std::string fileLabelText(std::string_view fontFile) {
     return "File : " + std::string(fontFile);
 }
 
+bool namesNoFile(const std::filesystem::path& path) {
+    return path.empty() || path.native().find(std::filesystem::path::value_type{}) !=
+                               std::filesystem::path::string_type::npos;
+}
+
 bool sameFile(const std::string& a, const std::string& b) {
     namespace fs = std::filesystem;
     std::error_code ec;

@@ -114,6 +114,9 @@ TEST(AtomicFile, LinkLoopIsABadName) {
     fs::create_symlink("a", folder / "b");
     EXPECT_EQ(writeError(folder / "a", "x"), ErrorCode::BadFileNameOrNumber);
     EXPECT_EQ(writeError(fs::path(), "x"), ErrorCode::BadFileNameOrNumber);
+    // Cut at the NUL the name would be another file's, "c" here.
+    EXPECT_EQ(writeError(folder / std::string("c\0d", 3), "x"), ErrorCode::BadFileNameOrNumber);
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"a", "b"}));
 }
 
 // Runs `save` in a child process whose files may not grow beyond `limit` bytes; the write then fails part
