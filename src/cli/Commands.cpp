@@ -6,50 +6,31 @@
 #include "cli/FontCheck.h"
 #include "cli/FontLoad.h"
 #include "cli/GlyphText.h"
-#include "font/AtomicFile.h"
 #include "font/ConjunctList.h"
 #include "font/Error.h"
+#include "font/ErrorPlaces.h"
+#include "font/FontPath.h"
 #include "hexout/HexFile.h"
-#include "hexout/HexRecords.h"
 
 namespace ledfont::cli {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 // Writing the output over the input would destroy the one thing the command was given.
 void refuseSameFile(const std::string& input, const std::string& output, const char* why) {
     if (sameFile(input, output)) {
-        ErrorPlace place;
-        place.path = output;
-        place.note = why;
-        throw Error(ErrorCode::FileAlreadyExists, place);
+        throw Error(ErrorCode::FileAlreadyExists, placeOfPath(output, why));
     }
 }
 
 }  // namespace
 
-bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    if (fs::equivalent(a, b, ec)) {
-        return true;
-    }
-    fs::path canonicalA = fs::weakly_canonical(a, ec);
-    if (ec) {
-        return false;
-    }
-    fs::path canonicalB = fs::weakly_canonical(b, ec);
-    return !ec && canonicalA == canonicalB;
-}
-
 int runHex(const Arguments& args, std::ostream& out) {
     FontTables tables = loadFontTables(args.paths[0], args.kind);
-    const std::string target = args.output.empty() ? hexout::hexFileName(tables.FontFile) : args.output;
-    refuseSameFile(tables.FontFile, target, "the HEX file would replace the font file");
-    writeFileAtomically(target, hexout::buildHexText(tables));
-    out << target << '\n';
-    return 0;
+    const std::filesystem::path target =
+        args.output.empty() ? hexout::writeHexFile(tables) : hexout::writeHexFile(tables, args.output);
+    out << target.string() << '\n';
+    return kExitDone;
 }
 
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -59,9 +40,9 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     if (result.loadError) {
         err << result.loadError->what() << '\n';
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 int runShow(const Arguments& args, std::ostream& out) {
@@ -74,14 +55,14 @@ int runShow(const Arguments& args, std::ostream& out) {
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
         out << (i == 0 ? "" : "\n") << formatGlyph(tables, args.kind, glyphs[i]);
     }
-    return 0;
+    return kExitDone;
 }
 
 int runJconv(const Arguments& args, std::ostream& out) {
     refuseSameFile(args.paths[0], args.paths[1], "the output would replace the conjunct list");
     convertConjunctFile(args.paths[0], args.paths[1]);
     out << args.paths[1] << '\n';
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace ledfont::cli

@@ -6,14 +6,13 @@
 
 namespace ledfont::cli {
 
+enum ExitStatus : int { kExitDone = 0, kExitFailed = 1, kExitUsage = 2 };
+
 // Each command writes its result to `out` and returns the exit status; a failure that stops it throws
 // ledfont::Error, and nothing has been written to a file by then.
 int runHex(const Arguments& args, std::ostream& out);
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 int runShow(const Arguments& args, std::ostream& out);
 int runJconv(const Arguments& args, std::ostream& out);
-
-// True when the two paths name the same file, also through a link or another spelling of the path.
-bool sameFile(const std::string& a, const std::string& b);
 
 }  // namespace ledfont::cli

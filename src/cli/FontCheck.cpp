@@ -4,8 +4,8 @@
 
 #include "cli/FontLoad.h"
 #include "cli/GlyphText.h"
-#include "font/ErrorPlaces.h"
 #include "font/FieldReader.h"
+#include "font/FontText.h"
 #include "font/InputFile.h"
 #include "font/TextToByte.h"
 
@@ -45,12 +45,9 @@ std::optional<Error> firstBadField(const std::string& path, FontKind kind) {
     long line = 0;
     for (int i = 0; i < valueCount(kind) && reader.next(field, line); ++i) {
         try {
-            if (reader.fieldCut()) {
-                return Error(ErrorCode::TypeMismatch, placeOfField(line, field, "field too long"));
-            }
-            textToByte(field);
+            fontFieldByte(field, reader.fieldCut(), line);
         } catch (const Error& e) {
-            return Error(e.code(), placeOfField(line, field));
+            return e;
         }
     }
     return std::nullopt;

@@ -6,8 +6,6 @@
 
 namespace ledfont::cli {
 
-enum ExitStatus : int { kExitDone = 0, kExitFailed = 1, kExitUsage = 2 };
-
 // The whole tool: parses the arguments after the program name, runs the command and turns every failure
 // into its exit status, with one line on `err` for a failed command and the usage for a usage error.
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err);

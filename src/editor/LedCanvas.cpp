@@ -5,6 +5,26 @@
 
 namespace ledfont::editor {
 
+namespace {
+
+// Lights the cells of columns 0..cols-1 whose bit is 0 in a bitmap laid out as CharMap is: two bytes a
+// column, top half first, the lowest bit the top row. byteAt(i) gives byte i and checks its bounds.
+template <typename ByteAt>
+void lightClearedBits(LedCanvas& canvas, int cols, ByteAt byteAt) {
+    for (int c = 0; c < cols; ++c) {
+        for (int h = 0; h < 2; ++h) {
+            int v = byteAt(2 * c + h);
+            for (int k = 0; k < 8; ++k) {
+                if (((v >> k) & 1) == 0) {
+                    canvas.OnLED(c, 8 * h + k);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
 int pointerToCell(float v) {
     // nearbyint rounds a half to the even neighbour in the default rounding mode.
     double rounded = std::nearbyint(static_cast<double>(v));
@@ -68,17 +88,7 @@ void LedCanvas::GetMap() {
 }
 
 void LedCanvas::PutChar(int cols, const CharMapArray& source) {
-    for (int c = 0; c < cols; ++c) {
-        for (int h = 0; h < 2; ++h) {
-            int v = source(2 * c + h);
-            for (int k = 0; k < 8; ++k) {
-                if (v % 2 == 0) {
-                    OnLED(c, 8 * h + k);
-                }
-                v /= 2;
-            }
-        }
-    }
+    lightClearedBits(*this, cols, [&](int i) { return source(i); });
 }
 
 void LedCanvas::MouseDown(int button, float x, float y) {
@@ -116,16 +126,7 @@ void LedCanvas::CentreClick(int listIndex) {
 void LedCanvas::ShowBitmap(const FontDataTable& font, int glyph) {
     pic_.clear();
     DrawGrid();
-    for (int c = 0; c < kCells; ++c) {
-        for (int h = 0; h < 2; ++h) {
-            int v = font(glyph, 2 + 2 * c + h);
-            for (int k = 0; k < 8; ++k) {
-                if (((v >> k) & 1) == 0) {
-                    OnLED(c, 8 * h + k);
-                }
-            }
-        }
-    }
+    lightClearedBits(*this, kCells, [&](int i) { return font(glyph, 2 + i); });
 }
 
 }  // namespace ledfont::editor

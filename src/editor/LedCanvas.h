@@ -15,7 +15,6 @@ constexpr int kMiddleButton = 4;
 // Canvas geometry: cell (c, r) spans (10c, 10r)..(10c + 10, 10r + 10); its LED box lies strictly inside.
 constexpr int kCellSize = 10;
 constexpr int kCells = 16;
-constexpr int kCanvasUnits = 161;
 
 // The pointer coordinate to a cell index: round half to even, then divide by 10 towards zero.
 int pointerToCell(float v);
@@ -47,8 +46,6 @@ class LedCanvas {
     // cleared, gridded and painted with the record's lit cells.
     void DrawLimitLine(int width);
     void ShowBitmap(const FontDataTable& font, int glyph);
-
-    PictureSurface& picture() { return pic_; }
 
   private:
     void ledBox(int x, int y, Colour colour);

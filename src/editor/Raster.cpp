@@ -19,14 +19,8 @@ void Raster::line(float x1, float y1, float x2, float y2, Colour colour) {
     ++generation_;
     long px1 = toPixel(x1), py1 = toPixel(y1), px2 = toPixel(x2), py2 = toPixel(y2);
     if (px1 == px2 || py1 == py2) {
-        // The grid and limit lines are all upright or level: clip and fill directly.
-        long xa = std::max(std::min(px1, px2), 0L), xb = std::min(std::max(px1, px2), long{kSize - 1});
-        long ya = std::max(std::min(py1, py2), 0L), yb = std::min(std::max(py1, py2), long{kSize - 1});
-        for (long y = ya; y <= yb; ++y) {
-            for (long x = xa; x <= xb; ++x) {
-                set(static_cast<int>(x), static_cast<int>(y), colour);
-            }
-        }
+        // The grid and limit lines are all upright or level: a box one pixel thick.
+        fill(px1, py1, px2, py2, colour);
         return;
     }
     // Any other line: step along the longer axis, plotting what falls inside.
@@ -42,10 +36,12 @@ void Raster::line(float x1, float y1, float x2, float y2, Colour colour) {
 
 void Raster::box(float x1, float y1, float x2, float y2, Colour colour) {
     ++generation_;
-    long xa = std::max(toPixel(std::min(x1, x2)), 0L),
-         xb = std::min(toPixel(std::max(x1, x2)), long{kSize - 1});
-    long ya = std::max(toPixel(std::min(y1, y2)), 0L),
-         yb = std::min(toPixel(std::max(y1, y2)), long{kSize - 1});
+    fill(toPixel(x1), toPixel(y1), toPixel(x2), toPixel(y2), colour);
+}
+
+void Raster::fill(long px1, long py1, long px2, long py2, Colour colour) {
+    long xa = std::max(std::min(px1, px2), 0L), xb = std::min(std::max(px1, px2), long{kSize - 1});
+    long ya = std::max(std::min(py1, py2), 0L), yb = std::min(std::max(py1, py2), long{kSize - 1});
     for (long y = ya; y <= yb; ++y) {
         for (long x = xa; x <= xb; ++x) {
             set(static_cast<int>(x), static_cast<int>(y), colour);

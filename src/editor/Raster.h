@@ -40,6 +40,8 @@ class Raster : public PictureSurface {
     unsigned long generation() const { return generation_; }
 
   private:
+    // Every pixel between the two corners, edges included, clipped to the raster.
+    void fill(long px1, long py1, long px2, long py2, Colour colour);
     void set(int x, int y, Colour colour) { pixels_[static_cast<std::size_t>(y * kSize + x)] = colour; }
 
     OuterGeometry geometry_;

@@ -9,6 +9,7 @@
 
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
+#include "font/FontPath.h"
 
 #ifdef _WIN32
 #include <fstream>
@@ -234,7 +235,7 @@ void writeResolved(const fs::path& resolved, const fs::path& target, std::string
 }  // namespace
 
 void writeFileAtomically(const fs::path& target, std::string_view bytes) {
-    if (target.empty() || target.native().find(fs::path::value_type{}) != fs::path::string_type::npos) {
+    if (namesNoFile(target)) {
         fail(ErrorCode::BadFileNameOrNumber, target);
     }
     fs::path resolved = resolveLinks(target);

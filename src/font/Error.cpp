@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "font/TextToByte.h"
+
 namespace ledfont {
 
 std::string_view describe(ErrorCode code) {
@@ -67,10 +69,7 @@ std::string displayValue(std::string_view text) {
     for (std::size_t i = 0; i < text.size() && i < kMaxShown; ++i) {
         auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7F || c == '"' || c == '\\') {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
+            out += "\\x" + byteToHexText(c);
         } else {
             out += static_cast<char>(c);
         }

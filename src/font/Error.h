@@ -41,7 +41,6 @@ class Error : public std::runtime_error {
     explicit Error(ErrorCode code, ErrorPlace place = {});
 
     ErrorCode code() const { return code_; }
-    std::string_view description() const { return describe(code_); }
     const ErrorPlace& place() const { return place_; }
 
     // The same error with the path filled in (keeps line and value).

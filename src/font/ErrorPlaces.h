@@ -8,9 +8,10 @@
 namespace ledfont {
 
 // The places the file readers and writers report.
-inline ErrorPlace placeOfPath(std::string path) {
+inline ErrorPlace placeOfPath(std::string path, std::string note = {}) {
     ErrorPlace place;
     place.path = std::move(path);
+    place.note = std::move(note);
     return place;
 }
 

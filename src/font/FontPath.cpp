@@ -32,6 +32,25 @@ std::string fileLabelText(std::string_view fontFile) {
     return "File : " + std::string(fontFile);
 }
 
+bool namesNoFile(const std::filesystem::path& path) {
+    return path.empty() || path.native().find(std::filesystem::path::value_type{}) !=
+                               std::filesystem::path::string_type::npos;
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (a == b || fs::equivalent(a, b, ec)) {
+        return true;
+    }
+    fs::path canonicalA = fs::weakly_canonical(a, ec);
+    if (ec) {
+        return false;
+    }
+    fs::path canonicalB = fs::weakly_canonical(b, ec);
+    return !ec && canonicalA == canonicalB;
+}
+
 std::optional<Error> folderReadError(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::directory_iterator probe(folder, ec);

@@ -23,6 +23,13 @@ std::string joinFolderFile(std::string_view folder, std::string_view name, char 
 // The caption of the file label once a font file has been chosen.
 std::string fileLabelText(std::string_view fontFile);
 
+// An empty path names no file, and one holding a NUL would reach the system cut short, naming another.
+bool namesNoFile(const std::filesystem::path& path);
+
+// True when writing `b` would replace `a`: the same text, the same file through a link or another spelling
+// of the path, or, for a file not there yet, the same place.
+bool sameFile(const std::string& a, const std::string& b);
+
 // Why a folder cannot be listed (vanished, not a folder, no permission, a drive without a medium), or
 // nothing when it can.
 std::optional<Error> folderReadError(const std::filesystem::path& folder);

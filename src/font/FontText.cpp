@@ -16,10 +16,6 @@ namespace {
 
 constexpr int kPairSectionStart = 512 * kRecordBytes;
 
-Error fieldError(ErrorCode code, long line, const std::string& field, std::string note = {}) {
-    return Error(code, placeOfField(line, field, std::move(note)));
-}
-
 void appendLine(std::string& out, std::uint8_t value) {
     char digits[4];
     auto result = std::to_chars(digits, digits + sizeof digits, value);
@@ -28,6 +24,17 @@ void appendLine(std::string& out, std::uint8_t value) {
 }
 
 }  // namespace
+
+std::uint8_t fontFieldByte(const std::string& field, bool cut, long line) {
+    if (cut) {
+        throw Error(ErrorCode::TypeMismatch, placeOfField(line, field, "field too long"));
+    }
+    try {
+        return textToByte(field);
+    } catch (const Error& e) {
+        throw Error(e.code(), placeOfField(line, field));
+    }
+}
 
 std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind) {
     const int count = valueCount(kind);
@@ -44,14 +51,10 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind) {
         }
         std::uint8_t value = 0;
         if (!firstFailure) {
-            if (reader.fieldCut()) {
-                firstFailure = fieldError(ErrorCode::TypeMismatch, line, field, "field too long");
-            } else {
-                try {
-                    value = textToByte(field);
-                } catch (const Error& e) {
-                    firstFailure = fieldError(e.code(), line, field);
-                }
+            try {
+                value = fontFieldByte(field, reader.fieldCut(), line);
+            } catch (const Error& e) {
+                firstFailure = e;
             }
         }
         values.push_back(value);

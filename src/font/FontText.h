@@ -17,6 +17,10 @@ namespace ledfont {
 // gives TypeMismatch or Overflow with its line and text.
 std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind);
 
+// One field of a font text as its byte. A field the reader cut short is TypeMismatch ("field too long");
+// every error carries the field's line and text.
+std::uint8_t fontFieldByte(const std::string& field, bool cut, long line);
+
 // readFontValues on a file; every error carries the path.
 std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind);
 

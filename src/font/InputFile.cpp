@@ -5,6 +5,7 @@
 
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
+#include "font/FontPath.h"
 
 namespace ledfont {
 
@@ -14,10 +15,6 @@ namespace fs = std::filesystem;
 
 [[noreturn]] void fail(ErrorCode code, const fs::path& path) {
     throw Error(code, placeOfPath(path.string()));
-}
-
-bool hasNul(const fs::path& path) {
-    return path.native().find(fs::path::value_type{}) != fs::path::string_type::npos;
 }
 
 // Missing file or missing folder: the two need different advice, and open() reports both as ENOENT.
@@ -33,7 +30,7 @@ ErrorCode whatIsMissing(const fs::path& path) {
 }  // namespace
 
 std::ifstream openInputFile(const fs::path& path) {
-    if (path.empty() || hasNul(path)) {
+    if (namesNoFile(path)) {
         fail(ErrorCode::BadFileNameOrNumber, path);
     }
     std::error_code ec;

@@ -14,9 +14,12 @@ namespace ledfont::hexout {
 // BadFileNameOrNumber.
 std::string hexFileName(const std::string& fontFile);
 
-// Writes buildHexText(tables) to the file named after tables.FontFile, which must not be empty, and
-// returns its path. The file is replaced as a whole or not at all. Throws FileAlreadyExists when the HEX
-// name is the font file itself; every error carries the HEX file's path.
+// Writes buildHexText(tables) to `hexFile` and returns its path. The file is replaced as a whole or not at
+// all. Throws FileAlreadyExists when `hexFile` is the font file (tables.FontFile) itself; every error
+// carries the HEX file's path.
+std::filesystem::path writeHexFile(FontTables& tables, const std::string& hexFile);
+
+// The same to the file named after tables.FontFile (hexFileName), which must not be empty.
 std::filesystem::path writeHexFile(FontTables& tables);
 
 }  // namespace ledfont::hexout

@@ -90,7 +90,7 @@ void appendDataRecords(std::string& out, std::span<const std::uint8_t> image, in
 }
 
 std::string buildHexText(FontTables& tables) {
-    constexpr int kMostRecords = (17408 + 1024) / kRecordDataBytes;
+    constexpr int kMostRecords = valueCount(FontKind::Jukta512) / kRecordDataBytes;
     std::string out;
     out.reserve(kMostRecords * kDataLineLength + kEndRecord.size() + kLineEnd.size());
     std::span<const std::uint8_t> image = tables.HexImage.bytes();

@@ -5,7 +5,7 @@
 #include "CliTestSupport.h"
 #include "font/FontText.h"
 
-namespace ledfont::cli::test {
+namespace ledfont::test {
 namespace {
 
 const std::string kHindi = LEDFONT_TEST_DATA "/cli/hindi.txt";
@@ -46,7 +46,7 @@ TEST(LedfontCheck, WarnsAboutValuesTheEditorCannotShowButLoads) {
     expectRuns(
         {{{"check", folder / "font.txt", "--kind", "jukta512"},
           0,
-          folder / "font.txt" + ": Jukta512 font, 512 glyphs, 18432 values\n" +
+          (folder / "font.txt").string() + ": Jukta512 font, 512 glyphs, 18432 values\n" +
               "summary: loads; widths 16..17; 511 Consonant, 0 Vowel, 0 Ikaar, 1 other; 3 warnings\n"
               "warning: width above 16 in 1 glyph: 2 (width 17)\n"
               "warning: kind other than Consonant, Vowel or Ikaar in 1 glyph: 4 (kind 3)\n"
@@ -65,22 +65,23 @@ TEST(LedfontCheck, ReportsEveryProblemOfAFontThatDoesNotLoad) {
          1,
          header(folder / "letters.txt") +
              "summary: does not load; 1 problem\nerror: Type mismatch: line 41, value \"abc\"\n",
-         "Type mismatch: " + folder / "letters.txt" + ", line 41, value \"abc\"\n"},
+         "Type mismatch: " + (folder / "letters.txt").string() + ", line 41, value \"abc\"\n"},
         {{"check", folder / "big.txt"},
          1,
          header(folder / "big.txt") +
              "summary: does not load; 1 problem\nerror: Overflow: line 1, value \"300\"\n",
-         "Overflow: " + folder / "big.txt" + ", line 1, value \"300\"\n"},
+         "Overflow: " + (folder / "big.txt").string() + ", line 1, value \"300\"\n"},
         {{"check", folder / "short.txt"},
          1,
          header(folder / "short.txt") +
              "summary: does not load; 2 problems\nerror: Type mismatch: line 3, value \"&HZZ\"\n"
              "error: Input past end of file: line 4 (found 5 of 4352 values)\n",
-         "Input past end of file: " + folder / "short.txt" + ", line 4 (found 5 of 4352 values)\n"},
+         "Input past end of file: " + (folder / "short.txt").string() +
+             ", line 4 (found 5 of 4352 values)\n"},
         {{"check", folder / "none.txt"},
          1,
          header(folder / "none.txt") + "summary: does not load; 1 problem\nerror: File not found\n",
-         "File not found: " + folder / "none.txt" + "\n"},
+         "File not found: " + (folder / "none.txt").string() + "\n"},
     });
 }
 
@@ -102,7 +103,7 @@ TEST(LedfontShow, DrawsEveryGlyphWithoutGlyphOptions) {
 
 TEST(LedfontShow, ShowsTheConjunctPairOfAJukta512Glyph) {
     TempFolder folder;
-    writeFile(folder / "jukta.txt", formatFontText(patternTables(true)));
+    writeFile(folder / "jukta.txt", formatFontText(patternTables(true, 1)));
     RunResult run = runLedfont({"show", folder / "jukta.txt", "--kind", "jukta512", "--glyph", "300"});
     EXPECT_EQ(run.status, 0) << run.err;
     // Record bytes 233 (width) and F0 (kind 15, no centre); pair bytes BB C0.
@@ -117,7 +118,7 @@ TEST(LedfontShow, FailsWithOneLineWhenTheFontDoesNotLoad) {
         {{"show", folder / "letters.txt", "--glyph", "0"},
          1,
          "",
-         "Type mismatch: " + folder / "letters.txt" + ", line 4001, value \"\"\n"},
+         "Type mismatch: " + (folder / "letters.txt").string() + ", line 4001, value \"\"\n"},
         {{"show", kHindi, "--kind", "jukta512"},
          1,
          "",
@@ -126,4 +127,4 @@ TEST(LedfontShow, FailsWithOneLineWhenTheFontDoesNotLoad) {
 }
 
 }  // namespace
-}  // namespace ledfont::cli::test
+}  // namespace ledfont::test

@@ -7,7 +7,7 @@
 #include "font/FontText.h"
 #include "hexout/HexRecords.h"
 
-namespace ledfont::cli::test {
+namespace ledfont::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -24,7 +24,7 @@ TEST(LedfontHex, WritesTheExportOfTheLoadedFontForBothKinds) {
         writeFile(folder / "font.txt", formatFontText(font));
         RunResult run = runLedfont({"hex", folder / "font.txt", "--kind", jukta ? "jukta512" : "hindi"});
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, folder / "font.hex" + "\n");
+        EXPECT_EQ(run.out, (folder / "font.hex").string() + "\n");
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(readFile(folder / "font.hex"), exportOf(font)) << (jukta ? "jukta512" : "hindi");
     }
@@ -35,7 +35,7 @@ TEST(LedfontHex, ReadsAJukta512FileAsHindiByDefault) {
     writeFile(folder / "jukta.txt", formatFontText(patternTables(true)));
     RunResult run = runLedfont({"hex", folder / "jukta.txt", "-o", folder / "out.hex"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, folder / "out.hex" + "\n");
+    EXPECT_EQ(run.out, (folder / "out.hex").string() + "\n");
     EXPECT_EQ(readFile(folder / "out.hex"), exportOf(patternTables(false)));
 }
 
@@ -112,20 +112,22 @@ TEST(LedfontHex, BadInputOrFilesFailWithOneLineAndLeaveTheOutputAlone) {
         std::string err;
     };
     const std::vector<Case> cases = {
-        {{"hex", folder / "none.txt", "-o", out}, "File not found: " + folder / "none.txt"},
-        {{"hex", folder / "nodir/f.txt", "-o", out}, "Path not found: " + folder / "nodir/f.txt"},
-        {{"hex", folder / "sub", "-o", out}, "Path/File access error: " + folder / "sub"},
+        {{"hex", folder / "none.txt", "-o", out}, "File not found: " + (folder / "none.txt").string()},
+        {{"hex", folder / "nodir/f.txt", "-o", out}, "Path not found: " + (folder / "nodir/f.txt").string()},
+        {{"hex", folder / "sub", "-o", out}, "Path/File access error: " + (folder / "sub").string()},
         {{"hex", folder / "letters.txt", "-o", out},
-         "Type mismatch: " + folder / "letters.txt" + ", line 41, value \"abc\""},
+         "Type mismatch: " + (folder / "letters.txt").string() + ", line 41, value \"abc\""},
         {{"hex", folder / "big.txt", "-o", out},
-         "Overflow: " + folder / "big.txt" + ", line 4352, value \"256\""},
+         "Overflow: " + (folder / "big.txt").string() + ", line 4352, value \"256\""},
         {{"hex", folder / "short.txt", "-o", out},
-         "Input past end of file: " + folder / "short.txt" + ", line 3 (found 3 of 4352 values)"},
+         "Input past end of file: " + (folder / "short.txt").string() + ", line 3 (found 3 of 4352 values)"},
         {{"hex", folder / "good.txt", "--kind", "jukta512", "-o", out},
-         "Input past end of file: " + folder / "good.txt" + ", line 4352 (found 4352 of 18432 values)"},
+         "Input past end of file: " + (folder / "good.txt").string() +
+             ", line 4352 (found 4352 of 18432 values)"},
         {{"hex", folder / "good.txt", "-o", folder / "nodir/x.hex"},
-         "Path not found: " + folder / "nodir/x.hex"},
-        {{"hex", folder / "good.txt", "-o", folder / "sub"}, "Path/File access error: " + folder / "sub"},
+         "Path not found: " + (folder / "nodir/x.hex").string()},
+        {{"hex", folder / "good.txt", "-o", folder / "sub"},
+         "Path/File access error: " + (folder / "sub").string()},
     };
     const auto before = folder.snapshot();
     for (const Case& c : cases) {
@@ -139,4 +141,4 @@ TEST(LedfontHex, BadInputOrFilesFailWithOneLineAndLeaveTheOutputAlone) {
 }
 
 }  // namespace
-}  // namespace ledfont::cli::test
+}  // namespace ledfont::test

@@ -4,7 +4,7 @@
 
 #include "CliTestSupport.h"
 
-namespace ledfont::cli::test {
+namespace ledfont::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -22,7 +22,7 @@ TEST(LedfontJconv, ConvertsTheListInTheData) {
     writeFile(folder / "out.txt", "old");
     RunResult run = runLedfont({"jconv", LEDFONT_TEST_DATA "/cli/conjuncts.txt", folder / "out.txt"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, folder / "out.txt" + "\n");
+    EXPECT_EQ(run.out, (folder / "out.txt").string() + "\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(readFile(folder / "out.txt"), decimalLines(3, 128, 5));
 }
@@ -40,17 +40,18 @@ TEST(LedfontJconv, FailuresLeaveAnExistingOutputByteIdentical) {
     writeFile(folder / "out.txt", "keep me\r\n");
     const std::string out = folder / "out.txt";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"jconv", folder / "none.txt", out}, "File not found: " + folder / "none.txt"},
+        {{"jconv", folder / "none.txt", out}, "File not found: " + (folder / "none.txt").string()},
         {{"jconv", folder / "bad.txt", out},
-         "Type mismatch: " + folder / "bad.txt" + ", line 2, value \"0xZZ\""},
+         "Type mismatch: " + (folder / "bad.txt").string() + ", line 2, value \"0xZZ\""},
         {{"jconv", folder / "over.txt", out},
-         "Overflow: " + folder / "over.txt" + ", line 2, value \"0x100\""},
+         "Overflow: " + (folder / "over.txt").string() + ", line 2, value \"0x100\""},
         {{"jconv", folder / "short.txt", out},
-         "Input past end of file: " + folder / "short.txt" + ", line 1 (found 2 of 128 values)"},
+         "Input past end of file: " + (folder / "short.txt").string() + ", line 1 (found 2 of 128 values)"},
         {{"jconv", folder / "good.txt", folder / "nodir/out.txt"},
-         "Path not found: " + folder / "nodir/out.txt"},
+         "Path not found: " + (folder / "nodir/out.txt").string()},
         {{"jconv", folder / "good.txt", folder / "good.txt"},
-         "File already exists: " + folder / "good.txt" + " (the output would replace the conjunct list)"},
+         "File already exists: " + (folder / "good.txt").string() +
+             " (the output would replace the conjunct list)"},
     };
     const auto before = folder.snapshot();
     for (const auto& [args, err] : cases) {
@@ -63,4 +64,4 @@ TEST(LedfontJconv, FailuresLeaveAnExistingOutputByteIdentical) {
 }
 
 }  // namespace
-}  // namespace ledfont::cli::test
+}  // namespace ledfont::test

@@ -2,7 +2,7 @@
 
 #include "CliTestSupport.h"
 
-namespace ledfont::cli::test {
+namespace ledfont::test {
 namespace {
 
 TEST(LedfontUsage, HelpAndVersionGoToStdout) {
@@ -51,4 +51,4 @@ TEST(LedfontUsage, UsageErrorsExitTwoWithTheUsageAndWriteNothing) {
 }
 
 }  // namespace
-}  // namespace ledfont::cli::test
+}  // namespace ledfont::test

@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "TestFiles.h"
 #include "font/Error.h"
 #include "font/FontText.h"
+#include "support/TestFiles.h"
 
 namespace ledfont {
 namespace {
@@ -34,17 +34,17 @@ ErrorCode writeError(const fs::path& target, std::string_view bytes) {
 TEST(AtomicFile, CreatesAndReplacesLeavingNothingElse) {
     test::TempFolder folder;
     writeFileAtomically(folder / "a.txt", "first\r\n");
-    EXPECT_EQ(test::readBytes(folder / "a.txt"), "first\r\n");
+    EXPECT_EQ(test::readFile(folder / "a.txt"), "first\r\n");
     writeFileAtomically(folder / "a.txt", "second");
-    EXPECT_EQ(test::readBytes(folder / "a.txt"), "second");
+    EXPECT_EQ(test::readFile(folder / "a.txt"), "second");
     writeFileAtomically(folder / "a.txt", "");
-    EXPECT_EQ(test::readBytes(folder / "a.txt"), "");
-    EXPECT_EQ(folder.entries(), std::set<std::string>{"a.txt"});
+    EXPECT_EQ(test::readFile(folder / "a.txt"), "");
+    EXPECT_EQ(folder.names(), std::set<std::string>{"a.txt"});
 }
 
 TEST(AtomicFile, KeepsThePermissionBitsOfAnExistingFile) {
     test::TempFolder folder;
-    test::writeBytes(folder / "a.txt", "old");
+    test::writeFile(folder / "a.txt", "old");
     fs::permissions(folder / "a.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     writeFileAtomically(folder / "a.txt", "new");
     EXPECT_EQ(fs::status(folder / "a.txt").permissions(),
@@ -53,11 +53,11 @@ TEST(AtomicFile, KeepsThePermissionBitsOfAnExistingFile) {
 
 TEST(AtomicFile, MissingFolderFailsAndCreatesNothing) {
     test::TempFolder folder;
-    test::writeBytes(folder / "plain", "old");
+    test::writeFile(folder / "plain", "old");
     EXPECT_EQ(writeError(folder / "nowhere" / "a.txt", "x"), ErrorCode::PathNotFound);
     EXPECT_EQ(writeError(folder / "plain" / "a.txt", "x"), ErrorCode::PathNotFound);
-    EXPECT_EQ(folder.entries(), std::set<std::string>{"plain"});
-    EXPECT_EQ(test::readBytes(folder / "plain"), "old");
+    EXPECT_EQ(folder.names(), std::set<std::string>{"plain"});
+    EXPECT_EQ(test::readFile(folder / "plain"), "old");
 }
 
 TEST(AtomicFile, KeepsTheOwnerOfAnotherUsersFile) {
@@ -65,7 +65,7 @@ TEST(AtomicFile, KeepsTheOwnerOfAnotherUsersFile) {
         GTEST_SKIP() << "only the superuser can give a file to another user";
     }
     test::TempFolder folder;
-    test::writeBytes(folder / "a.txt", "old");
+    test::writeFile(folder / "a.txt", "old");
     ASSERT_EQ(::chown((folder / "a.txt").c_str(), 4321, 4322), 0);
     writeFileAtomically(folder / "a.txt", "new");
     struct stat after {};
@@ -85,27 +85,27 @@ TEST(AtomicFile, RefusesTargetsThatAreNotRegularFiles) {
     EXPECT_TRUE(fs::is_directory(fs::symlink_status(folder / "dir")));
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder / "pipe")));
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "link-to-dir")));
-    EXPECT_EQ(folder.entries(), (std::set<std::string>{"dir", "pipe", "link-to-dir"}));
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"dir", "pipe", "link-to-dir"}));
     EXPECT_TRUE(fs::is_empty(folder / "dir"));
 }
 
 TEST(AtomicFile, WritesThroughSymbolicLinks) {
     test::TempFolder folder;
     fs::create_directory(folder / "fonts");
-    test::writeBytes(folder / "fonts" / "real.txt", "old");
+    test::writeFile(folder / "fonts" / "real.txt", "old");
     fs::create_symlink("fonts/real.txt", folder / "link.txt");
     fs::create_symlink("link.txt", folder / "link2.txt");
     fs::create_symlink("fonts/new.txt", folder / "dangling.txt");
 
     writeFileAtomically(folder / "link2.txt", "through two links");
-    EXPECT_EQ(test::readBytes(folder / "fonts" / "real.txt"), "through two links");
+    EXPECT_EQ(test::readFile(folder / "fonts" / "real.txt"), "through two links");
     writeFileAtomically(folder / "dangling.txt", "created");
-    EXPECT_EQ(test::readBytes(folder / "fonts" / "new.txt"), "created");
+    EXPECT_EQ(test::readFile(folder / "fonts" / "new.txt"), "created");
 
     for (const char* link : {"link.txt", "link2.txt", "dangling.txt"}) {
         EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / link))) << link;
     }
-    EXPECT_EQ(test::TempFolder::entriesOf(folder / "fonts"), (std::set<std::string>{"real.txt", "new.txt"}));
+    EXPECT_EQ(test::namesIn(folder / "fonts"), (std::set<std::string>{"real.txt", "new.txt"}));
 }
 
 TEST(AtomicFile, LinkLoopIsABadName) {
@@ -114,6 +114,9 @@ TEST(AtomicFile, LinkLoopIsABadName) {
     fs::create_symlink("a", folder / "b");
     EXPECT_EQ(writeError(folder / "a", "x"), ErrorCode::BadFileNameOrNumber);
     EXPECT_EQ(writeError(fs::path(), "x"), ErrorCode::BadFileNameOrNumber);
+    // Cut at the NUL the name would be another file's, "c" here.
+    EXPECT_EQ(writeError(folder / std::string("c\0d", 3), "x"), ErrorCode::BadFileNameOrNumber);
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"a", "b"}));
 }
 
 // Runs `save` in a child process whose files may not grow beyond `limit` bytes; the write then fails part
@@ -142,18 +145,18 @@ int saveUnderFileSizeLimit(rlim_t limit, const std::function<void()>& save) {
 TEST(AtomicFile, SaveFailingPartWayLeavesTheOldFileAndNoTemporary) {
     test::TempFolder folder;
     const std::string old = "1\r\n2\r\n3\r\n";
-    test::writeBytes(folder / "font.txt", old);
+    test::writeFile(folder / "font.txt", old);
     auto font = std::make_unique<FontTables>();
     font->JuktaMode = true;
     font->FontData.set(0, 0, 200);
 
     EXPECT_EQ(saveUnderFileSizeLimit(4096, [&] { saveFontFile(folder / "font.txt", *font); }), 0);
-    EXPECT_EQ(test::readBytes(folder / "font.txt"), old);
-    EXPECT_EQ(folder.entries(), std::set<std::string>{"font.txt"});
+    EXPECT_EQ(test::readFile(folder / "font.txt"), old);
+    EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
 
     // The same save without the limit goes through, so it was the limit that stopped it.
     EXPECT_EQ(saveUnderFileSizeLimit(RLIM_INFINITY, [&] { saveFontFile(folder / "font.txt", *font); }), 1);
-    EXPECT_EQ(test::readBytes(folder / "font.txt"), formatFontText(*font));
+    EXPECT_EQ(test::readFile(folder / "font.txt"), formatFontText(*font));
 }
 
 }  // namespace

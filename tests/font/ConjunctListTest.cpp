@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
+#include "EndlessSource.h"
 #include "font/Error.h"
 #include "font/TextToByte.h"
+#include "support/TestFiles.h"
 
 namespace ledfont {
 namespace {
@@ -106,16 +107,16 @@ TEST(ConjunctList, TooFewFields) {
 
 TEST(ConjunctFile, WritesTheOutputOnlyWhenAllConverted) {
     test::TempFolder folder;
-    test::writeBytes(folder / "in.txt", join(hexFields(), "\r\n"));
+    test::writeFile(folder / "in.txt", join(hexFields(), "\r\n"));
     convertConjunctFile(folder / "in.txt", folder / "out.txt");
-    EXPECT_EQ(test::readBytes(folder / "out.txt"), decimalLines(128));
+    EXPECT_EQ(test::readFile(folder / "out.txt"), decimalLines(128));
 
     std::vector<std::string> fields = hexFields();
     fields.pop_back();
-    test::writeBytes(folder / "short.txt", join(fields, "\r\n"));
-    test::writeBytes(folder / "bad.txt", "0x1,0xZZ\r\n");
+    test::writeFile(folder / "short.txt", join(fields, "\r\n"));
+    test::writeFile(folder / "bad.txt", "0x1,0xZZ\r\n");
     const std::string before = "kept\r\n";
-    test::writeBytes(folder / "out.txt", before);
+    test::writeFile(folder / "out.txt", before);
     for (const char* input : {"short.txt", "bad.txt"}) {
         try {
             convertConjunctFile(folder / input, folder / "out.txt");
@@ -123,14 +124,14 @@ TEST(ConjunctFile, WritesTheOutputOnlyWhenAllConverted) {
         } catch (const Error& e) {
             EXPECT_EQ(e.place().path, (folder / input).string());
         }
-        EXPECT_EQ(test::readBytes(folder / "out.txt"), before) << input;
+        EXPECT_EQ(test::readFile(folder / "out.txt"), before) << input;
     }
-    EXPECT_EQ(folder.entries(), (std::set<std::string>{"in.txt", "short.txt", "bad.txt", "out.txt"}));
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"in.txt", "short.txt", "bad.txt", "out.txt"}));
 }
 
 TEST(ConjunctFile, ErrorsNameTheFileConcerned) {
     test::TempFolder folder;
-    test::writeBytes(folder / "in.txt", join(hexFields(), ","));
+    test::writeFile(folder / "in.txt", join(hexFields(), ","));
     struct Case {
         fs::path in;
         fs::path out;
@@ -152,7 +153,7 @@ TEST(ConjunctFile, ErrorsNameTheFileConcerned) {
             EXPECT_EQ(e.place().path, c.named.string());
         }
     }
-    EXPECT_EQ(folder.entries(), std::set<std::string>{"in.txt"});
+    EXPECT_EQ(folder.names(), std::set<std::string>{"in.txt"});
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "TestFiles.h"
+#include "EndlessSource.h"
 #include "font/Error.h"
 
 namespace ledfont {

@@ -8,10 +8,10 @@
 #include <random>
 #include <string>
 
-#include "TestFiles.h"
 #include "font/Error.h"
 #include "font/FieldReader.h"
 #include "font/FontText.h"
+#include "support/TestFiles.h"
 
 namespace ledfont {
 namespace {
@@ -37,20 +37,20 @@ TEST(FontFile, SavedFileLoadsBack) {
         auto font = numberedFont(juktaMode);
         const FontKind kind = kindOf(juktaMode);
         saveFontFile(folder / "font.txt", *font);
-        EXPECT_EQ(test::readBytes(folder / "font.txt"), formatFontText(*font));
+        EXPECT_EQ(test::readFile(folder / "font.txt"), formatFontText(*font));
 
         auto loaded = std::make_unique<FontTables>();
         loaded->JuktaMode = juktaMode;
         storeFontValues(*loaded, kind, readFontFile(folder / "font.txt", kind));
         EXPECT_EQ(formatFontText(*loaded), formatFontText(*font));
     }
-    EXPECT_EQ(folder.entries(), std::set<std::string>{"font.txt"});
+    EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
 }
 
 TEST(FontFile, OpeningFailuresNameThePath) {
     test::TempFolder folder;
     fs::create_directory(folder / "sub");
-    test::writeBytes(folder / "plain", "1");
+    test::writeFile(folder / "plain", "1");
     ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
     // A whole font and more than a buffer after it wait in the pipe, so a reader that wrongly opened it would
     // load it instead of blocking.
@@ -87,7 +87,7 @@ TEST(FontFile, OpeningFailuresNameThePath) {
 
 TEST(FontFile, ReadErrorsCarryPathAndLine) {
     test::TempFolder folder;
-    test::writeBytes(folder / "short.txt", "1\r\n2\r\n");
+    test::writeFile(folder / "short.txt", "1\r\n2\r\n");
     try {
         readFontFile(folder / "short.txt", FontKind::Hindi);
         ADD_FAILURE() << "a two-value file loaded";
@@ -103,7 +103,7 @@ TEST(FontFile, HugeSparseFileWithAGoodStartLoadsFromItsStart) {
     auto font = numberedFont(true);
     const std::string text = formatFontText(*font);
     const fs::path path = folder / "huge.txt";
-    test::writeBytes(path, text);
+    test::writeFile(path, text);
     {
         int fd = ::open(path.c_str(), O_WRONLY);
         ASSERT_GE(fd, 0);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
+#include <string>
+#include <tuple>
+
+#include "support/TestFiles.h"
 
 namespace ledfont {
 namespace {
@@ -46,19 +48,38 @@ TEST(FileLabelText, PrefixesTheFontFile) {
     EXPECT_EQ(fileLabelText("/home/u/fonts/hindi.txt"), "File : /home/u/fonts/hindi.txt");
 }
 
+TEST(SameFile, OneFileUnderEveryNameButNeverTwoFiles) {
+    test::TempFolder folder;
+    test::writeFile(folder / "a.txt", "1");
+    test::writeFile(folder / "b.txt", "1");
+    std::filesystem::create_directory(folder / "sub");
+    std::filesystem::create_symlink(folder / "a.txt", folder / "link.txt");
+    std::filesystem::create_hard_link(folder / "a.txt", folder / "hard.txt");
+    const auto in = [&](const char* name) { return (folder / name).string(); };
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {in("a.txt"), in("a.txt"), true},
+        {in("a.txt"), in("link.txt"), true},
+        {in("a.txt"), in("hard.txt"), true},
+        {in("a.txt"), in("sub/../a.txt"), true},
+        {in("new.txt"), in("sub/../new.txt"), true},  // not there yet, but the same place
+        {in("a.txt"), in("b.txt"), false},
+        {in("a.txt"), in("a.hex"), false},
+        {in("new.txt"), in("sub/new.txt"), false},
+    };
+    for (const auto& [a, b, same] : cases) {
+        EXPECT_EQ(sameFile(a, b), same) << a << " and " << b;
+    }
+}
+
 class FolderReadError : public ::testing::Test {
   protected:
     void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() /
-                ("ledfont-fontpath-" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_ / "sub");
-        std::ofstream(root_ / "file.txt") << "1\r\n";
+        std::filesystem::create_directory(root_ / "sub");
+        test::writeFile(root_ / "file.txt", "1\r\n");
     }
-    void TearDown() override { std::filesystem::remove_all(root_); }
 
-    std::filesystem::path root_;
+    test::TempFolder folder_;
+    const std::filesystem::path& root_ = folder_.path();
 };
 
 TEST_F(FolderReadError, ReadableFolderHasNone) {

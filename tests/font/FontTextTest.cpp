@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
+#include "EndlessSource.h"
 #include "font/Error.h"
 #include "font/FieldReader.h"
 

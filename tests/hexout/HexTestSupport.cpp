@@ -2,15 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <stdexcept>
+#include <string>
 
-#include <unistd.h>
-
-namespace ledfont::hexout::test {
+namespace ledfont::test {
 
 namespace {
 
@@ -128,60 +124,4 @@ FontTables randomTables(std::uint32_t seed, bool juktaMode) {
     return tables;
 }
 
-FontTables patternTables(bool juktaMode) {
-    FontTables tables;
-    for (int g = 0; g < 512; ++g) {
-        for (int b = 0; b < 34; ++b) {
-            tables.FontData.set(g, b, (34 * g + b) * 7 % 256);
-        }
-        for (int k = 0; k < 2; ++k) {
-            tables.JuktaData.set(g, k, ((2 * g + k) * 5 + 3) % 256);
-        }
-    }
-    tables.JuktaMode = juktaMode;
-    return tables;
-}
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot read " + path.string());
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeFile(const std::filesystem::path& path, std::string_view text) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + path.string());
-    }
-}
-
-TempFolder::TempFolder() {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    std::string name =
-        "ledfont_hexout_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" + info->name();
-    std::replace(name.begin(), name.end(), '/', '_');
-    path_ = std::filesystem::path(testing::TempDir()) / name;
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
-std::vector<std::string> TempFolder::names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-}  // namespace ledfont::hexout::test
+}  // namespace ledfont::test

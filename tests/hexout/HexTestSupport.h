@@ -1,15 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <map>
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "font/FontTables.h"
+#include "support/PatternTables.h"
+#include "support/TestFiles.h"
 
-namespace ledfont::hexout::test {
+namespace ledfont::test {
 
 // One record of an Intel HEX text, read back without any of the writer's code.
 struct ParsedRecord {
@@ -36,27 +36,4 @@ std::vector<std::uint8_t> expectedImage(const FontTables& tables);
 // Tables with every byte of FontData and JuktaData random, also the rows and bytes no file carries.
 FontTables randomTables(std::uint32_t seed, bool juktaMode);
 
-// Tables whose glyph byte b of glyph g is (34 g + b) * 7 mod 256 and whose pair byte k of glyph g is
-// (2 g + k) * 5 + 3 mod 256: every byte differs from its neighbours, so a shifted byte shows.
-FontTables patternTables(bool juktaMode);
-
-std::string readFile(const std::filesystem::path& path);
-void writeFile(const std::filesystem::path& path, std::string_view text);
-
-// A fresh empty folder under the test temp folder, removed with everything in it at the end.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    // The names in the folder, sorted.
-    std::vector<std::string> names() const;
-
-  private:
-    std::filesystem::path path_;
-};
-
-}  // namespace ledfont::hexout::test
+}  // namespace ledfont::test

@@ -6,16 +6,10 @@
 
 #include "GlyphArt.h"
 #include "font/FontText.h"
+#include "support/TestFiles.h"
 
 namespace ledfont::samples {
 namespace {
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The checked-in sample fonts must be exactly what the drawings give, so nobody edits one by hand and
 // lets it drift from its source.
@@ -26,9 +20,9 @@ TEST(Samples, AreTheFontsOfTheGlyphDrawings) {
     readGlyphArt(art, *tables);
 
     tables->JuktaMode = false;
-    EXPECT_EQ(formatFontText(*tables), readAll(LEDFONT_SAMPLES_DIR "/hindi.txt"));
+    EXPECT_EQ(formatFontText(*tables), test::readFile(LEDFONT_SAMPLES_DIR "/hindi.txt"));
     tables->JuktaMode = true;
-    EXPECT_EQ(formatFontText(*tables), readAll(LEDFONT_SAMPLES_DIR "/jukta512.txt"));
+    EXPECT_EQ(formatFontText(*tables), test::readFile(LEDFONT_SAMPLES_DIR "/jukta512.txt"));
 
     // KA: headline on row 3 across its 11 columns, stem in column 6.
     EXPECT_EQ(glyphWidth(tables->FontData, 0x15), 11);

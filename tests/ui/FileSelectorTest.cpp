@@ -1,10 +1,8 @@
 #include "ui/FileSelector.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "font/FontPath.h"
+#include "support/TestFiles.h"
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -81,24 +80,17 @@ QStringList expectedFolderList(const QString& folder, const QStringList& subfold
     return rows;
 }
 
-void makeFile(const QString& path) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write("8\r\n");
-}
-
 // A selector on a temporary tree:
 //   fonts/  a.txt b.hex noext .dot   Alpha/ (one.txt)  beta/  .hid/
 class FileSelectorTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(tmp_.isValid());
-        fonts_ = tmp_.path() + QStringLiteral("/fonts");
+        fonts_ = QString::fromStdString((tmp_ / "fonts").string());
         for (const char* folder : {"Alpha", "beta", ".hid"}) {
             ASSERT_TRUE(QDir().mkpath(fonts_ + QLatin1Char('/') + QLatin1String(folder)));
         }
         for (const char* name : {"a.txt", "b.hex", "noext", ".dot", "Alpha/one.txt"}) {
-            makeFile(fonts_ + QLatin1Char('/') + QLatin1String(name));
+            test::writeFile(tmp_ / "fonts" / name, "8\r\n");
         }
 
         auto* layout = new QVBoxLayout(&host_);
@@ -125,7 +117,7 @@ class FileSelectorTest : public ::testing::Test {
     };
     Shown shown() const { return {dir_.path(), texts(dir_), texts(file_), lblFile_.text()}; }
 
-    QTemporaryDir tmp_;
+    test::TempFolder tmp_;
     QString fonts_;
     QWidget host_;
     DriveListBox drive_{&host_};

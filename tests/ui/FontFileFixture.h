@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -18,6 +16,7 @@
 
 #include "WindowFixture.h"
 #include "font/FontText.h"
+#include "support/TestFiles.h"
 #include "ui/FileSelector.h"
 
 namespace ledfont::ui {
@@ -42,14 +41,11 @@ inline std::unique_ptr<FontTables> makeFont(FontKind kind, int seed) {
 }
 
 inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    return QByteArray::fromStdString(test::readFile(path.toStdString()));
 }
 
 inline void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
+    test::writeFile(path.toStdString(), bytes.toStdString());
 }
 
 // Writes larger than `bytes` fail with EFBIG (SIGXFSZ ignored) until the guard goes.
@@ -106,12 +102,9 @@ inline void PrintTo(const Shown& shown, std::ostream* out) {
 // The window with its file lists in a temporary folder, driven through its controls.
 class FontFileWindowTest : public WindowTest {
   protected:
-    FontFileWindowTest() {
-        EXPECT_TRUE(dir.isValid());
-        EXPECT_TRUE(control<DirListBox>("Dir1")->setPath(dir.path()));
-    }
+    FontFileWindowTest() { EXPECT_TRUE(control<DirListBox>("Dir1")->setPath(dir)); }
 
-    QString path(const QString& name) const { return dir.filePath(name); }
+    QString path(const QString& name) const { return dir + QLatin1Char('/') + name; }
 
     void writeFont(const QString& name, const FontTables& font) {
         saveFontFile(path(name).toStdString(), font);
@@ -173,7 +166,8 @@ class FontFileWindowTest : public WindowTest {
         return now;
     }
 
-    QTemporaryDir dir;
+    test::TempFolder folder;
+    const QString dir = QString::fromStdString(folder.path().string());
 };
 
 }  // namespace ledfont::ui

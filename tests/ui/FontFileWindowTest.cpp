@@ -1,3 +1,5 @@
+#include <QFile>
+
 #include "FontFileFixture.h"
 
 namespace ledfont::ui {
@@ -28,7 +30,7 @@ TEST_F(FontFileWindowTest, LoadAndSaveWithNoFileChosenDoNothingButStoreTheCanvas
     EXPECT_FALSE(ledLit(tables().FontData, 0, 4, 4));
     EXPECT_EQ(tables().FontData(0, 0), 8);
     EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(QDir(dir).isEmpty());
 }
 
 TEST_F(FontFileWindowTest, LoadShowsGlyphZeroOfEitherKindAndEnablesSave) {
@@ -155,7 +157,7 @@ TEST_F(FontFileWindowTest, FailedSaveIsReportedAndLeavesTheFiles) {
     };
 
     // The chosen file's folder is removed before the click.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    ASSERT_TRUE(QDir(dir).mkdir("sub"));
     writeBytes(path("sub/x.txt"), "1\r\n");
     ASSERT_TRUE(control<DirListBox>("Dir1")->setPath(path("sub")));
     chooseFile("x.txt");
@@ -164,10 +166,10 @@ TEST_F(FontFileWindowTest, FailedSaveIsReportedAndLeavesTheFiles) {
     EXPECT_FALSE(QFileInfo::exists(path("sub")));
 
     // The chosen file has become a folder.
-    ASSERT_TRUE(control<DirListBox>("Dir1")->setPath(dir.path()));
+    ASSERT_TRUE(control<DirListBox>("Dir1")->setPath(dir));
     writeBytes(path("y.txt"), "1\r\n");
     chooseFile("y.txt");
-    ASSERT_TRUE(QFile::remove(path("y.txt")) && QDir(dir.path()).mkdir("y.txt"));
+    ASSERT_TRUE(QFile::remove(path("y.txt")) && QDir(dir).mkdir("y.txt"));
     expectSaveFails("Path/File access error: " + path("y.txt"));
     EXPECT_TRUE(QFileInfo(path("y.txt")).isDir());
 
@@ -179,7 +181,7 @@ TEST_F(FontFileWindowTest, FailedSaveIsReportedAndLeavesTheFiles) {
         expectSaveFails("Disk full: " + path("font.txt"));
     }
     EXPECT_EQ(fileBytes(path("font.txt")), original);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+    EXPECT_EQ(QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList({"font.txt", "y.txt"}));
 }
 
@@ -187,12 +189,12 @@ TEST_F(FontFileWindowTest, FileListsStartInTheCurrentFolderAndNameTheFontFile) {
     writeBytes(path("a.txt"), "1\r\n");
     std::unique_ptr<frmFont> other;
     {
-        CurrentFolder inside(dir.path());
+        CurrentFolder inside(dir);
         other = std::make_unique<frmFont>();
     }
     auto* file1 = other->findChild<FileListBox*>(QStringLiteral("File1"));
     ASSERT_NE(file1, nullptr);
-    EXPECT_EQ(file1->path(), dir.path());
+    EXPECT_EQ(file1->path(), dir);
     EXPECT_EQ(file1->count(), 1);
 
     EXPECT_FALSE(control<DirListBox>("Dir1")->setPath(path("missing")));
@@ -215,7 +217,7 @@ TEST_F(FontFileWindowTest, HiddenJconvButtonConvertsItsFixedFilesInTheCurrentFol
 #ifdef _WIN32
     GTEST_SKIP() << "the fixed names are on drive D: here";
 #endif
-    CurrentFolder inside(dir.path());
+    CurrentFolder inside(dir);
     QByteArray list;
     QByteArray expected;
     for (int i = 0; i < 128; ++i) {

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QProcess>
 
 #include "FontFileFixture.h"
@@ -14,12 +15,12 @@ QList<QByteArray> hexLines(const QByteArray& text) {
 }
 
 TEST_F(HexExportWindowTest, WithNoFileChosenNothingIsWritten) {
-    const CurrentFolder inside(dir.path());
+    const CurrentFolder inside(dir);
     const auto before = shown();
     click("cmdConvertToHex");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(*shown(), *before);
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(QDir(dir).isEmpty());
 }
 
 // The window's export and `ledfont hex` give the same bytes. The Hindi export follows a Jukta512 load, so
@@ -101,10 +102,10 @@ TEST_F(HexExportWindowTest, WriteFailureIsReportedAndLeavesTheOlderHexFile) {
         expectExportFails("Disk full: " + path("font.hex"));
     }
     EXPECT_EQ(fileBytes(path("font.hex")), QByteArray(":00000001FF\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+    EXPECT_EQ(QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList({"font.hex", "font.txt"}));
 
-    ASSERT_TRUE(QFile::remove(path("font.hex")) && QDir(dir.path()).mkdir("font.hex"));
+    ASSERT_TRUE(QFile::remove(path("font.hex")) && QDir(dir).mkdir("font.hex"));
     expectExportFails("Path/File access error: " + path("font.hex"));
     EXPECT_TRUE(QFileInfo(path("font.hex")).isDir());
 }

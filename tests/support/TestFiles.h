@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace ledfont::test {
+
+// A fresh empty folder under the system's temporary folder, removed with everything in it at the end.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+    // The names in the folder, to see that nothing was left behind.
+    std::set<std::string> names() const;
+    // Every file below the folder with its content, sorted by relative path: a snapshot to compare before
+    // and after.
+    std::vector<std::pair<std::string, std::string>> snapshot() const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The names of the entries in `folder`.
+std::set<std::string> namesIn(const std::filesystem::path& folder);
+
+// Throw std::runtime_error when the file cannot be read or written.
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace ledfont::test
