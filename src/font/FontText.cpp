@@ -14,7 +14,7 @@ namespace ledfont {
 
 namespace {
 
-constexpr int kPairSectionStart = 512 * kRecordBytes;
+constexpr int kPairSectionStart = glyphCount(FontKind::Jukta512) * kRecordBytes;
 
 void appendLine(std::string& out, std::uint8_t value) {
     char digits[4];
@@ -81,7 +81,7 @@ void storeFontValues(FontTables& tables, FontKind kind, std::span<const std::uin
         std::copy(record.begin(), record.end(), tables.FontData.row(g).begin());
     }
     if (kind == FontKind::Jukta512) {
-        for (int g = 0; g < 512; ++g) {
+        for (int g = 0; g < glyphCount(FontKind::Jukta512); ++g) {
             auto pair =
                 values.subspan(static_cast<std::size_t>(kPairSectionStart + g * kPairBytes), kPairBytes);
             std::copy(pair.begin(), pair.end(), tables.JuktaData.row(g).begin());
@@ -100,7 +100,7 @@ std::string formatFontText(const FontTables& tables) {
         }
     }
     if (kind == FontKind::Jukta512) {
-        for (int g = 0; g < 512; ++g) {
+        for (int g = 0; g < glyphCount(FontKind::Jukta512); ++g) {
             auto row = tables.JuktaData.row(g);
             for (int k = 0; k < kPairBytes; ++k) {
                 appendLine(out, row[static_cast<std::size_t>(k)]);

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "font/FontPath.h"
+#include "ui/QtConvert.h"
 
 namespace ledfont::ui {
 namespace {
@@ -141,7 +142,7 @@ bool DirListBox::setPath(const QString& path) {
     const QString folder = cleanFolder(path);
     if (const auto error = folderReadError(toFilesystemPath(folder))) {
         if (sink_) {
-            sink_(QStringLiteral("Error Reading Folder"), QString::fromStdString(error->what()));
+            sink_(QStringLiteral("Error Reading Folder"), toQString(error->what()));
         }
         fill();  // drops the entry of a folder that vanished
         return false;
@@ -273,9 +274,8 @@ void FileSelector::fileClick() {
     if (name.isEmpty()) {
         return;
     }
-    const std::string fontFile =
-        joinFolderFile(file_.path().toStdString(), name.toStdString(), kPathSeparator);
-    lblFile_.setText(QString::fromStdString(fileLabelText(fontFile)));
+    const std::string fontFile = joinFolderFile(toStdString(file_.path()), toStdString(name), kPathSeparator);
+    lblFile_.setText(toQString(fileLabelText(fontFile)));
     if (onFontFile_) {
         onFontFile_(fontFile);
     }
