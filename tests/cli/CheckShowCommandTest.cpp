@@ -10,22 +10,6 @@ namespace {
 
 const std::string kHindi = LEDFONT_TEST_DATA "/cli/hindi.txt";
 
-struct Expected {
-    std::vector<std::string> args;
-    int status;
-    std::string out;
-    std::string err;
-};
-
-void expectRuns(const std::vector<Expected>& cases) {
-    for (const Expected& c : cases) {
-        RunResult run = runLedfont(c.args);
-        EXPECT_EQ(run.status, c.status) << c.args[0] << " " << c.args[1];
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, c.err);
-    }
-}
-
 TEST(LedfontCheck, ReportsAGoodFont) {
     expectRuns({{{"check", kHindi},
                  0,

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 #include "font/FontText.h"
@@ -43,6 +45,25 @@ RunResult runLedfont(const std::vector<std::string>& args) {
     result.out = readFile(outPath);
     result.err = readFile(errPath);
     return result;
+}
+
+void expectRuns(const std::vector<Expected>& cases) {
+    for (const Expected& c : cases) {
+        const RunResult run = runLedfont(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
+void expectFailures(const TempFolder& folder, const std::vector<Failure>& cases) {
+    const auto before = folder.snapshot();
+    std::vector<Expected> runs;
+    for (const auto& [args, err] : cases) {
+        runs.push_back({args, 1, "", err + "\n"});
+    }
+    expectRuns(runs);
+    EXPECT_EQ(folder.snapshot(), before);
 }
 
 std::string fontTextWith(FontKind kind, int index, std::string_view text) {

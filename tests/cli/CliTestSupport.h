@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "font/FontTables.h"
@@ -18,6 +19,20 @@ struct RunResult {
 
 // Runs the built ledfont with `args` and collects its exit status, stdout and stderr.
 RunResult runLedfont(const std::vector<std::string>& args);
+
+struct Expected {
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+    std::string err;
+};
+// Runs each case and checks its exit status, stdout and stderr.
+void expectRuns(const std::vector<Expected>& cases);
+
+// Runs each failing command: exit status 1, nothing on stdout, the one line `err` on stderr, and nothing in
+// `folder` written, replaced or removed.
+using Failure = std::pair<std::vector<std::string>, std::string>;
+void expectFailures(const TempFolder& folder, const std::vector<Failure>& cases);
 
 // The font text of `kind` with value number `index` replaced by `text` (its line is index + 1).
 std::string fontTextWith(FontKind kind, int index, std::string_view text);

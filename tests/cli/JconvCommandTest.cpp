@@ -39,28 +39,23 @@ TEST(LedfontJconv, FailuresLeaveAnExistingOutputByteIdentical) {
     writeFile(folder / "short.txt", "0x01,0x02\r\n");
     writeFile(folder / "out.txt", "keep me\r\n");
     const std::string out = folder / "out.txt";
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"jconv", folder / "none.txt", out}, "File not found: " + (folder / "none.txt").string()},
-        {{"jconv", folder / "bad.txt", out},
-         "Type mismatch: " + (folder / "bad.txt").string() + ", line 2, value \"0xZZ\""},
-        {{"jconv", folder / "over.txt", out},
-         "Overflow: " + (folder / "over.txt").string() + ", line 2, value \"0x100\""},
-        {{"jconv", folder / "short.txt", out},
-         "Input past end of file: " + (folder / "short.txt").string() + ", line 1 (found 2 of 128 values)"},
-        {{"jconv", folder / "good.txt", folder / "nodir/out.txt"},
-         "Path not found: " + (folder / "nodir/out.txt").string()},
-        {{"jconv", folder / "good.txt", folder / "good.txt"},
-         "File already exists: " + (folder / "good.txt").string() +
-             " (the output would replace the conjunct list)"},
-    };
-    const auto before = folder.snapshot();
-    for (const auto& [args, err] : cases) {
-        RunResult run = runLedfont(args);
-        EXPECT_EQ(run.status, 1) << err;
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, err + "\n");
-    }
-    EXPECT_EQ(folder.snapshot(), before);
+    expectFailures(
+        folder,
+        {
+            {{"jconv", folder / "none.txt", out}, "File not found: " + (folder / "none.txt").string()},
+            {{"jconv", folder / "bad.txt", out},
+             "Type mismatch: " + (folder / "bad.txt").string() + ", line 2, value \"0xZZ\""},
+            {{"jconv", folder / "over.txt", out},
+             "Overflow: " + (folder / "over.txt").string() + ", line 2, value \"0x100\""},
+            {{"jconv", folder / "short.txt", out},
+             "Input past end of file: " + (folder / "short.txt").string() +
+                 ", line 1 (found 2 of 128 values)"},
+            {{"jconv", folder / "good.txt", folder / "nodir/out.txt"},
+             "Path not found: " + (folder / "nodir/out.txt").string()},
+            {{"jconv", folder / "good.txt", folder / "good.txt"},
+             "File already exists: " + (folder / "good.txt").string() +
+                 " (the output would replace the conjunct list)"},
+        });
 }
 
 }  // namespace

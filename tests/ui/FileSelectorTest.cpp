@@ -42,23 +42,25 @@ QListWidgetItem* itemNamed(const QListWidget& list, const QString& name) {
     return nullptr;
 }
 
-QPoint centreOf(QListWidget& list, QListWidgetItem* item) {
+// The viewport point over the entry `name`, scrolled into view.
+QPoint centreOf(QListWidget& list, const QString& name) {
+    QListWidgetItem* item = itemNamed(list, name);
+    if (item == nullptr) {
+        ADD_FAILURE() << "no entry " << name.toStdString();
+        return {};
+    }
     list.scrollToItem(item);
     return list.visualItemRect(item).center();
 }
 
 void clickItem(QListWidget& list, const QString& name) {
-    QListWidgetItem* item = itemNamed(list, name);
-    ASSERT_NE(item, nullptr) << name.toStdString();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centreOf(list, item));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centreOf(list, name));
 }
 
+// Through the window, so that the view sees the whole press, release, press, double-click sequence.
 void doubleClickItem(QListWidget& list, const QString& name) {
-    QListWidgetItem* item = itemNamed(list, name);
-    ASSERT_NE(item, nullptr) << name.toStdString();
-    // Through the window, so that the view sees the whole press, release, press, double-click sequence.
-    const QPoint inWindow = list.viewport()->mapTo(list.window(), centreOf(list, item));
-    QTest::mouseDClick(list.window()->windowHandle(), Qt::LeftButton, {}, inWindow);
+    QTest::mouseDClick(list.window()->windowHandle(), Qt::LeftButton, {},
+                       list.viewport()->mapTo(list.window(), centreOf(list, name)));
 }
 
 // The folder list a folder should give: its ancestors root first, then its subfolders one level further in.
@@ -129,23 +131,19 @@ class FileSelectorTest : public ::testing::Test {
     std::vector<std::pair<QString, QString>> messages_;
 };
 
-TEST_F(FileSelectorTest, FolderListShowsThePathChainAndTheSubfolders) {
+TEST_F(FileSelectorTest, ListsShowThePathChainTheSubfoldersAndTheFiles) {
     EXPECT_EQ(texts(dir_), expectedFolderList(fonts_, {".hid", "Alpha", "beta"}));
     EXPECT_EQ(dir_.currentItem()->text().trimmed(), QStringLiteral("fonts"));
-    EXPECT_TRUE(dir_.currentItem()->isSelected());
-    EXPECT_TRUE(dir_.currentItem()->font().bold());
+    EXPECT_TRUE(dir_.currentItem()->isSelected() && dir_.currentItem()->font().bold());
     EXPECT_EQ(itemNamed(dir_, "Alpha")->data(kFolderPathRole).toString(), fonts_ + QStringLiteral("/Alpha"));
     EXPECT_EQ(dir_.item(0)->data(kFolderPathRole).toString(), QDir::rootPath());
     EXPECT_EQ(dir_.path(), QDir::toNativeSeparators(fonts_));
-}
-
-TEST_F(FileSelectorTest, FileListListsEveryFileAndNoFolder) {
-    EXPECT_EQ(file_.path(), QDir::toNativeSeparators(fonts_));
+    EXPECT_EQ(file_.path(), dir_.path());
     EXPECT_EQ(texts(file_), QStringList({".dot", "a.txt", "b.hex", "noext"}));
     EXPECT_TRUE(file_.fileName().isEmpty());
 }
 
-TEST_F(FileSelectorTest, DoubleClickOnSubfolderOpensItAndTheFileListFollows) {
+TEST_F(FileSelectorTest, DoubleClickOrEnterOpensAFolderAndTheFileListFollows) {
     QSignalSpy changes(&dir_, &DirListBox::change);
     doubleClickItem(dir_, "Alpha");
     const QString alpha = fonts_ + QStringLiteral("/Alpha");
@@ -154,66 +152,37 @@ TEST_F(FileSelectorTest, DoubleClickOnSubfolderOpensItAndTheFileListFollows) {
     EXPECT_EQ(texts(dir_), expectedFolderList(alpha, {}));
     EXPECT_EQ(file_.path(), dir_.path());
     EXPECT_EQ(texts(file_), QStringList({"one.txt"}));
-    EXPECT_TRUE(messages_.empty());
-}
 
-TEST_F(FileSelectorTest, DoubleClickOnAncestorGoesUp) {
-    doubleClickItem(dir_, "Alpha");
     doubleClickItem(dir_, "fonts");
     EXPECT_EQ(dir_.path(), QDir::toNativeSeparators(fonts_));
-    EXPECT_EQ(texts(file_), QStringList({".dot", "a.txt", "b.hex", "noext"}));
+    EXPECT_EQ(texts(file_).size(), 4);
+    dir_.setCurrentItem(itemNamed(dir_, "beta"));
+    QTest::keyClick(&dir_, Qt::Key_Return);
+    EXPECT_EQ(dir_.path(), QDir::toNativeSeparators(fonts_ + QStringLiteral("/beta")));
+    EXPECT_TRUE(texts(file_).isEmpty());
 
     doubleClickItem(dir_, QDir::toNativeSeparators(QDir::rootPath()));
     EXPECT_EQ(dir_.path(), QDir::toNativeSeparators(QDir::rootPath()));
     EXPECT_EQ(file_.path(), dir_.path());
     EXPECT_EQ(dir_.count(),
               QDir::root().entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden).size() + 1);
+    EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(FileSelectorTest, EnterOpensTheCurrentEntry) {
-    dir_.setCurrentItem(itemNamed(dir_, "beta"));
-    QTest::keyClick(&dir_, Qt::Key_Return);
-    EXPECT_EQ(dir_.path(), QDir::toNativeSeparators(fonts_ + QStringLiteral("/beta")));
-    EXPECT_TRUE(texts(file_).isEmpty());
-}
-
-TEST_F(FileSelectorTest, ClickOnFileSetsFontFileAndLabel) {
+TEST_F(FileSelectorTest, ClickOnFileSetsFontFileAndLabelAndFolderChangesLeaveThem) {
+    const std::string folder = QDir::toNativeSeparators(fonts_).toStdString() + kPathSeparator;
     clickItem(file_, "b.hex");
-    const std::string expected = QDir::toNativeSeparators(fonts_).toStdString() + kPathSeparator + "b.hex";
-    ASSERT_EQ(fontFiles_, std::vector<std::string>{expected});
-    EXPECT_EQ(lblFile_.text().toStdString(), "File : " + expected);
+    ASSERT_EQ(fontFiles_, std::vector<std::string>{folder + "b.hex"});
+    EXPECT_EQ(lblFile_.text().toStdString(), "File : " + folder + "b.hex");
     EXPECT_EQ(file_.fileName(), QStringLiteral("b.hex"));
+    QTest::keyClick(&file_, Qt::Key_Down);  // the keyboard chooses too
+    EXPECT_EQ(fontFiles_, (std::vector<std::string>{folder + "b.hex", folder + "noext"}));
 
-    // The keyboard chooses too.
-    QTest::keyClick(&file_, Qt::Key_Down);
-    ASSERT_EQ(fontFiles_.size(), 2u);
-    EXPECT_EQ(fontFiles_.back(), QDir::toNativeSeparators(fonts_).toStdString() + kPathSeparator + "noext");
-}
-
-TEST_F(FileSelectorTest, FolderChangesLeaveFontFileAndLabel) {
-    clickItem(file_, "a.txt");
     const QString label = lblFile_.text();
-    ASSERT_EQ(fontFiles_.size(), 1u);
-
     doubleClickItem(dir_, "Alpha");
     dir_.setPath(fonts_ + QStringLiteral("/beta"));
-    EXPECT_EQ(fontFiles_.size(), 1u);
+    EXPECT_EQ(fontFiles_.size(), 2u);
     EXPECT_EQ(lblFile_.text(), label);
-}
-
-TEST_F(FileSelectorTest, RootFolderFileHasOneSeparator) {
-    EXPECT_EQ(joinFolderFile("/", "x", '/'), "/x");
-    file_.setPath(QDir::rootPath());
-    EXPECT_EQ(file_.path(), QDir::toNativeSeparators(QDir::rootPath()));
-    if (file_.count() == 0) {
-        GTEST_SKIP() << "the root folder holds no file to click";
-    }
-    const QString name = file_.item(0)->text();
-    clickItem(file_, name);
-    const std::string expected =
-        QDir::toNativeSeparators(QDir::rootPath()).toStdString() + name.toStdString();
-    ASSERT_EQ(fontFiles_, std::vector<std::string>{expected});
-    EXPECT_EQ(lblFile_.text().toStdString(), "File : " + expected);
 }
 
 TEST_F(FileSelectorTest, VanishedFolderIsReportedAndTheListsStayUsable) {
@@ -225,13 +194,11 @@ TEST_F(FileSelectorTest, VanishedFolderIsReportedAndTheListsStayUsable) {
 
     doubleClickItem(dir_, "Alpha");
     ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].first, QStringLiteral("Error Reading Folder"));
-    EXPECT_EQ(messages_[0].second, QStringLiteral("Path not found: ") + QDir::toNativeSeparators(gone));
+    EXPECT_EQ(messages_[0], std::pair(QStringLiteral("Error Reading Folder"),
+                                      QStringLiteral("Path not found: ") + QDir::toNativeSeparators(gone)));
     EXPECT_EQ(changes.count(), 0);
-    EXPECT_EQ(dir_.path(), before.folder);
-    EXPECT_EQ(texts(dir_), expectedFolderList(fonts_, {".hid", "beta"}));
-    EXPECT_EQ(texts(file_), before.files);
-    EXPECT_EQ(lblFile_.text(), before.label);
+    EXPECT_EQ(shown(), (Shown{before.folder, expectedFolderList(fonts_, {".hid", "beta"}), before.files,
+                              before.label}));
     EXPECT_EQ(fontFiles_.size(), 1u);
 
     doubleClickItem(dir_, "beta");
@@ -262,7 +229,7 @@ TEST_F(FileSelectorTest, ListsStartInTheCurrentFolder) {
     EXPECT_EQ(label.text(), QStringLiteral("File :"));
 }
 
-TEST_F(FileSelectorTest, DriveListHoldsEachDriveOnceAndShowsTheFolderDrive) {
+TEST_F(FileSelectorTest, DriveListHoldsEachDriveOnceAndPickingOneOpensItsRoot) {
     QStringList drives;
     for (int i = 0; i < drive_.count(); ++i) {
         drives << drive_.itemText(i);
@@ -272,19 +239,12 @@ TEST_F(FileSelectorTest, DriveListHoldsEachDriveOnceAndShowsTheFolderDrive) {
 #ifndef Q_OS_WIN
     EXPECT_EQ(drives.first(), QStringLiteral("/"));
 #endif
-    EXPECT_TRUE(QDir::toNativeSeparators(fonts_).startsWith(drive_.drive(), Qt::CaseInsensitive))
-        << drive_.drive().toStdString();
-}
+    EXPECT_TRUE(QDir::toNativeSeparators(fonts_).startsWith(drive_.drive(), Qt::CaseInsensitive));
 
-TEST_F(FileSelectorTest, PickingTheShownDriveAgainChangesNothing) {
+    clickItem(file_, "a.txt");
     const Shown before = shown();
     emit drive_.activated(drive_.currentIndex());
-    EXPECT_EQ(shown(), before);
-}
-
-TEST_F(FileSelectorTest, PickingAnotherDriveOpensItsRootAndLeavesFontFile) {
-    clickItem(file_, "a.txt");
-    const QString label = lblFile_.text();
+    EXPECT_EQ(shown(), before) << "the shown drive again changes nothing";
     int other = -1;
     for (int i = 0; i < drive_.count() && other < 0; ++i) {
         if (i != drive_.currentIndex() && !folderReadError(drive_.itemText(i).toStdString())) {
@@ -300,7 +260,7 @@ TEST_F(FileSelectorTest, PickingAnotherDriveOpensItsRootAndLeavesFontFile) {
     EXPECT_EQ(file_.path(), dir_.path());
     EXPECT_EQ(drive_.drive(), drive_.itemText(other));
     EXPECT_EQ(fontFiles_.size(), 1u);
-    EXPECT_EQ(lblFile_.text(), label);
+    EXPECT_EQ(lblFile_.text(), before.label);
 }
 
 }  // namespace

@@ -1,11 +1,6 @@
 #pragma once
 
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include <sys/resource.h>
 
@@ -120,28 +115,20 @@ class FontFileWindowTest : public WindowTest {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
     }
 
-    void click(const char* button) { QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton); }
-
     void load(const QString& name, FontKind kind) {
         chooseFile(name);
         click(kind == FontKind::Jukta512 ? "optJukta" : "optHindi");
         click("cmdLoad");
     }
 
-    // Lights a cell of the canvas with the mouse; the tables keep it only once the glyph is stored.
-    void paintCell(int column, int row) {
-        const QPoint at(static_cast<int>((10 * column + 5) * pic()->width() / 161.0),
-                        static_cast<int>((10 * row + 5) * pic()->height() / 161.0));
-        QTest::mouseClick(pic(), Qt::LeftButton, {}, at);
-    }
-    // Lights the first dark cell, so that the canvas differs from the stored glyph.
+    // Lights the first dark cell with the mouse, so that the canvas differs from the stored glyph.
     void paintDarkCell() {
         int cell = 0;
         while (cell < 256 && lit(cell % 16, cell / 16)) {
             ++cell;
         }
         ASSERT_LT(cell, 256);
-        paintCell(cell % 16, cell / 16);
+        QTest::mouseClick(pic(), Qt::LeftButton, {}, cellCentre(cell % 16, cell / 16));
         ASSERT_TRUE(lit(cell % 16, cell / 16));
     }
 
@@ -151,17 +138,17 @@ class FontFileWindowTest : public WindowTest {
         now->tables.HexImage = {};
         now->pixels.assign(raster().pixels().begin(), raster().pixels().end());
         now->texts = {window.windowTitle(),
-                      control<QLabel>("lblLoc")->text(),
-                      control<QLabel>("lblFile")->text(),
+                      text("lblLoc"),
+                      text("lblFile"),
                       combo("cmbCols")->currentText(),
                       combo("cmbCentre")->currentText(),
-                      control<QLineEdit>("txtJukta_0")->text(),
-                      control<QLineEdit>("txtJukta_1")->text()};
-        for (const char* name : {"FrameJ", "cmdSave", "optConst", "optVowel", "optIkaar", "optHindi"}) {
-            auto* widget = control<QWidget>(name);
-            auto* option = qobject_cast<QRadioButton*>(widget);
-            now->flags.push_back(option != nullptr ? option->isChecked()
-                                                   : widget->isVisible() && widget->isEnabled());
+                      text("txtJukta_0"),
+                      text("txtJukta_1")};
+        for (const char* name : {"FrameJ", "cmdSave"}) {
+            now->flags.push_back(control(name)->isVisible() && control(name)->isEnabled());
+        }
+        for (const char* name : {"optConst", "optVowel", "optIkaar", "optHindi"}) {
+            now->flags.push_back(checked(name));
         }
         return now;
     }

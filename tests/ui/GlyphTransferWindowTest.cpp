@@ -1,8 +1,4 @@
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <random>
 
 #include "WindowFixture.h"
@@ -12,53 +8,42 @@ namespace {
 
 class GlyphTransferWindowTest : public WindowTest {
   protected:
-    QString code() { return control<QLabel>("lblLoc")->text(); }
-    QString juktaText(int k) { return control<QLineEdit>(k == 0 ? "txtJukta_0" : "txtJukta_1")->text(); }
-    QComboBox* jukList(int k) { return combo(k == 0 ? "cmbJuk_0" : "cmbJuk_1"); }
-    bool checked(const char* option) { return control<QRadioButton>(option)->isChecked(); }
-    void clickNext() { QTest::mouseClick(control<QPushButton>("cmdShowInc"), Qt::LeftButton); }
-    void clickPrevious() { QTest::mouseClick(control<QPushButton>("cmdShowDec"), Qt::LeftButton); }
-
-    void setRecord(int glyph, std::initializer_list<int> bytes) {
-        int i = 0;
-        for (int b : bytes) {
-            tables().FontData.set(glyph, i++, b);
+    // Sets the record's width and kind bytes, and its bitmap bytes to `bitmap` unless it is negative.
+    void setRecord(int glyph, int width, int kindCentre, int bitmap = -1) {
+        tables().FontData.set(glyph, 0, width);
+        tables().FontData.set(glyph, 1, kindCentre);
+        for (int i = 2; bitmap >= 0 && i < 34; ++i) {
+            tables().FontData.set(glyph, i, bitmap);
         }
     }
-    // A record whose bitmap bytes are all FF shows no lit cell; fill them so a shown glyph is distinct.
-    void fillBitmap(int glyph, int value) {
-        for (int i = 2; i < 34; ++i) {
-            tables().FontData.set(glyph, i, value);
-        }
+    void showJukta(int glyph) {
+        tables().JuktaMode = true;
+        tables().CurChar = static_cast<std::int16_t>(glyph);
+        window.LoadCharacter(glyph);
     }
 };
 
 TEST_F(GlyphTransferWindowTest, GlyphCodesOfBothKinds) {
-    const std::pair<int, const char*> hindi[] = {
-        {0, "Code: 0900"}, {15, "Code: 090F"}, {16, "Code: 0910"}, {127, "Code: 097F"}};
-    for (auto [glyph, text] : hindi) {
+    const std::tuple<bool, int, const char*> cases[] = {{false, 0, "Code: 0900"},  {false, 15, "Code: 090F"},
+                                                        {false, 16, "Code: 0910"}, {false, 127, "Code: 097F"},
+                                                        {true, 0, "Code: 000"},    {true, 15, "Code: 00F"},
+                                                        {true, 16, "Code: 010"},   {true, 255, "Code: 0FF"},
+                                                        {true, 256, "Code: 100"},  {true, 511, "Code: 1FF"}};
+    for (auto [jukta, glyph, code] : cases) {
+        tables().JuktaMode = jukta;
         window.LoadCharacter(glyph);
-        EXPECT_EQ(code(), text) << glyph;
-    }
-    tables().JuktaMode = true;
-    const std::pair<int, const char*> jukta[] = {{0, "Code: 000"},   {15, "Code: 00F"},  {16, "Code: 010"},
-                                                 {255, "Code: 0FF"}, {256, "Code: 100"}, {511, "Code: 1FF"}};
-    for (auto [glyph, text] : jukta) {
-        window.LoadCharacter(glyph);
-        EXPECT_EQ(code(), text) << glyph;
+        EXPECT_EQ(text("lblLoc"), code) << glyph;
     }
 }
 
 TEST_F(GlyphTransferWindowTest, GlyphTwoNinetySixSetsTheCaptionForGood) {
-    tables().JuktaMode = true;
-    QString before = window.windowTitle();
-    window.LoadCharacter(295);
+    const QString before = window.windowTitle();
+    showJukta(295);
     EXPECT_EQ(window.windowTitle(), before);
-    window.LoadCharacter(296);
+    showJukta(296);
     EXPECT_EQ(window.windowTitle(), "16") << "a stored 0 is width 16";
-    tables().CurChar = 296;
-    clickNext();
-    clickNext();
+    click("cmdShowInc");
+    click("cmdShowInc");
     EXPECT_EQ(tables().CurChar, 298);
     EXPECT_EQ(window.windowTitle(), "16");
     tables().FontData.set(296, 0, 5);
@@ -66,57 +51,46 @@ TEST_F(GlyphTransferWindowTest, GlyphTwoNinetySixSetsTheCaptionForGood) {
     EXPECT_EQ(window.windowTitle(), "5");
 }
 
-TEST_F(GlyphTransferWindowTest, ZeroRecordShownAndStored) {
-    window.LoadCharacter(3);
-    EXPECT_EQ(litCount(), 256);
-    EXPECT_EQ(combo("cmbCols")->currentText(), "16");
-    EXPECT_EQ(greenLineX(), 160);
-    EXPECT_TRUE(checked("optConst"));
-    EXPECT_EQ(combo("cmbCentre")->currentIndex(), -1);
-    EXPECT_FLOAT_EQ(pic()->markerLeft(), 81.5625f) << "one step left of the canvas";
-    EXPECT_LT(control<QWidget>("shpCentre")->x(), pic()->x());
-
-    window.SaveCharacter(3);
-    EXPECT_EQ(tables().FontData(3, 0), 16);
-    EXPECT_EQ(tables().FontData(3, 1), 0);
-    for (int i = 2; i < 34; ++i) {
-        EXPECT_EQ(tables().FontData(3, i), 0) << i;
+// How a record's width and kind byte show, and what storing it unchanged writes back.
+TEST_F(GlyphTransferWindowTest, RecordFieldsShownAndStored) {
+    struct Case {
+        int width, kindCentre, bitmap;
+        const char* cols;
+        const char* centre;
+        const char* option;
+        int lit, storedWidth, storedKind;
+    };
+    const Case cases[] = {
+        {0, 0x00, 0x00, "16", "", "optConst", 256, 16, 0x00},  // the zero record: width 16, all lit
+        {6, 0x15, 0x0F, "6", "5", "optVowel", 128, 6, 0x15},
+        {3, 0x21, 0xFF, "3", "1", "optIkaar", 0, 3, 0x21},
+        {3, 0x34, 0xFF, "3", "4", "optIkaar", 0, 3, 0x24},        // kind 3 leaves the last option set
+        {200, 0x02, 0x0F, "16", "2", "optConst", 128, 16, 0x02},  // width above 16 shows and stores 16
+    };
+    int glyph = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(glyph);
+        setRecord(glyph, c.width, c.kindCentre, c.bitmap);
+        const FontDataTable before = tables().FontData;
+        window.LoadCharacter(glyph);
+        EXPECT_EQ(combo("cmbCols")->currentText(), c.cols);
+        EXPECT_EQ(greenLineX(), 10 * combo("cmbCols")->currentText().toInt());
+        EXPECT_EQ(combo("cmbCentre")->currentText(), c.centre);
+        EXPECT_TRUE(checked(c.option));
+        EXPECT_EQ(litCount(), c.lit);
+        window.SaveCharacter(glyph);
+        EXPECT_EQ(tables().FontData(glyph, 0), c.storedWidth);
+        EXPECT_EQ(tables().FontData(glyph, 1), c.storedKind);
+        tables().FontData.set(glyph, 0, c.width);
+        tables().FontData.set(glyph, 1, c.kindCentre);
+        EXPECT_TRUE(tables().FontData == before) << "the bitmap and other records stay";
+        ++glyph;
     }
-}
-
-TEST_F(GlyphTransferWindowTest, AllDarkBitmapShowsNoLitCell) {
-    setRecord(9, {4, 0x13});
-    fillBitmap(9, 0xFF);
-    window.LoadCharacter(9);
-    EXPECT_EQ(litCount(), 0);
-    EXPECT_EQ(greenLineX(), 40);
-    EXPECT_FLOAT_EQ(pic()->markerLeft(), 240.0f + 2 * 2535.0f / 16);
-}
-
-TEST_F(GlyphTransferWindowTest, VowelCentreFiveRoundTrip) {
-    setRecord(7, {6, 0x15});
-    window.LoadCharacter(7);
-    EXPECT_TRUE(checked("optVowel"));
-    EXPECT_FALSE(checked("optConst"));
-    EXPECT_EQ(combo("cmbCentre")->currentText(), "5");
-    tables().FontData.set(7, 1, 0);
-    window.SaveCharacter(7);
-    EXPECT_EQ(tables().FontData(7, 1), 0x15);
-    EXPECT_EQ(tables().FontData(7, 0), 6);
-}
-
-TEST_F(GlyphTransferWindowTest, UnknownKindLeavesTheOptionsAlone) {
-    setRecord(1, {3, 0x21});
-    setRecord(2, {3, 0x34});
-    window.LoadCharacter(1);
-    ASSERT_TRUE(checked("optIkaar"));
-    window.LoadCharacter(2);
-    EXPECT_TRUE(checked("optIkaar"));
-    EXPECT_FALSE(checked("optConst"));
-    EXPECT_FALSE(checked("optVowel"));
-    EXPECT_EQ(combo("cmbCentre")->currentText(), "4");
-    window.SaveCharacter(2);
-    EXPECT_EQ(tables().FontData(2, 1), 0x24) << "the kind of the option that is set";
+    // No centre: the marker stands one step left of the canvas.
+    window.LoadCharacter(0);
+    EXPECT_FLOAT_EQ(pic()->markerLeft(), 81.5625f);
+    EXPECT_LT(control("shpCentre")->x(), pic()->x());
+    EXPECT_TRUE(messages.empty());
 }
 
 // Any valid record, shown and stored without edits, stays as it was; so does its conjunct pair.
@@ -126,81 +100,81 @@ TEST_F(GlyphTransferWindowTest, ShowAndStoreKeepsEveryValidRecord) {
     for (bool jukta : {false, true}) {
         tables().JuktaMode = jukta;
         for (int round = 0; round < 150; ++round) {
-            int glyph = draw(jukta ? 512 : 128);
-            setRecord(glyph, {1 + draw(16), 16 * draw(3) + 1 + draw(15)});
+            const int glyph = draw(jukta ? 512 : 128);
+            setRecord(glyph, 1 + draw(16), 16 * draw(3) + 1 + draw(15));
             for (int i = 2; i < 34; ++i) {
                 tables().FontData.set(glyph, i, draw(256));
             }
             tables().JuktaData.set(glyph, 0, draw(128));
             tables().JuktaData.set(glyph, 1, draw(128));
-            const FontDataTable font = tables().FontData;
-            const JuktaDataTable pairs = tables().JuktaData;
+            const FontTables before = tables();
             window.LoadCharacter(glyph);
             window.SaveCharacter(glyph);
-            ASSERT_TRUE(tables().FontData == font) << "glyph " << glyph << " jukta " << jukta;
-            ASSERT_TRUE(tables().JuktaData == pairs) << "glyph " << glyph;
+            ASSERT_TRUE(tables().FontData == before.FontData) << "glyph " << glyph << " jukta " << jukta;
+            ASSERT_TRUE(tables().JuktaData == before.JuktaData) << "glyph " << glyph;
         }
     }
 }
 
 TEST_F(GlyphTransferWindowTest, ConjunctPairShownAndChosen) {
-    tables().JuktaMode = true;
     tables().JuktaData.set(4, 0, 0x0A);
     tables().JuktaData.set(4, 1, 0x33);
-    window.LoadCharacter(4);
-    EXPECT_EQ(juktaText(0), "0A");
-    EXPECT_EQ(jukList(0)->currentIndex(), 10);
-    EXPECT_EQ(juktaText(1), "33");
-    EXPECT_EQ(jukList(1)->currentIndex(), 0x33);
-
-    // The user picks the last entry of the second list.
-    jukList(1)->setFocus();
-    QTest::keyClick(jukList(1), Qt::Key_End);
-    EXPECT_EQ(juktaText(1), "7F");
+    showJukta(4);
+    EXPECT_EQ(text("txtJukta_0"), "0A");
+    EXPECT_EQ(combo("cmbJuk_0")->currentIndex(), 10);
+    EXPECT_EQ(combo("cmbJuk_1")->currentIndex(), 0x33);
+    pickLast("cmbJuk_1");
+    EXPECT_EQ(text("txtJukta_1"), "7F");
     EXPECT_EQ(tables().JuktaData(4, 1), 0x33) << "the table waits for the glyph to be stored";
     window.SaveCharacter(4);
     EXPECT_EQ(tables().JuktaData(4, 1), 127);
     EXPECT_EQ(tables().JuktaData(4, 0), 0x0A);
 }
 
+TEST_F(GlyphTransferWindowTest, ConjunctByteAboveSevenFShownAndKept) {
+    tables().JuktaData.set(8, 0, 0x9C);
+    tables().JuktaData.set(8, 1, 0xFF);
+    tables().JuktaData.set(9, 0, 0x12);
+    showJukta(8);
+    EXPECT_EQ(text("txtJukta_0"), "9C");
+    EXPECT_EQ(text("txtJukta_1"), "FF");
+    EXPECT_EQ(combo("cmbJuk_0")->currentIndex(), -1);
+    EXPECT_EQ(combo("cmbJuk_1")->currentIndex(), -1);
+    click("cmdShowInc");
+    EXPECT_EQ(combo("cmbJuk_0")->currentIndex(), 0x12);
+    click("cmdShowDec");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(tables().JuktaData(8, 0), 0x9C);
+    EXPECT_EQ(tables().JuktaData(8, 1), 0xFF);
+    EXPECT_EQ(text("txtJukta_0"), "9C");
+}
+
 TEST_F(GlyphTransferWindowTest, NextRightAfterStartUp) {
-    clickNext();
+    click("cmdShowInc");
     EXPECT_EQ(tables().FontData(0, 0), 8);
     EXPECT_EQ(tables().FontData(0, 1), 1);
     for (int i = 2; i < 34; ++i) {
         EXPECT_EQ(tables().FontData(0, i), 0xFF) << i;
     }
     EXPECT_EQ(tables().CurChar, 1);
-    EXPECT_EQ(code(), "Code: 0901");
+    EXPECT_EQ(text("lblLoc"), "Code: 0901");
     EXPECT_EQ(litCount(), 256);
-    EXPECT_EQ(combo("cmbCols")->currentText(), "16");
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(GlyphTransferWindowTest, SteppingStopsAtBothEnds) {
-    struct Case {
-        bool jukta;
-        int last;
-    };
-    for (Case c : {Case{false, 127}, Case{true, 511}}) {
-        tables().JuktaMode = c.jukta;
-        tables().CurChar = 0;
-        window.LoadCharacter(0);
-        QTest::mouseClick(pic(), Qt::RightButton, {}, QPoint(3, 3));
-        clickPrevious();
-        EXPECT_EQ(tables().CurChar, 0);
-        EXPECT_EQ(tables().FontData(0, 2), 0x01) << "stored, then shown again";
-        EXPECT_FALSE(lit(0, 0));
-        EXPECT_EQ(litCount(), 255);
-
-        tables().CurChar = static_cast<std::int16_t>(c.last);
-        window.LoadCharacter(c.last);
-        QTest::mouseClick(pic(), Qt::RightButton, {}, QPoint(pic()->width() - 3, 3));
-        clickNext();
-        EXPECT_EQ(tables().CurChar, c.last) << "no wrap-around";
-        EXPECT_EQ(tables().FontData(c.last, 32), 0x01);
-        EXPECT_FALSE(lit(15, 0));
-        EXPECT_EQ(litCount(), 255);
+    for (auto [jukta, last] : {std::pair{false, 127}, std::pair{true, 511}}) {
+        for (auto [glyph, button, x, byte] :
+             {std::tuple{0, "cmdShowDec", 3, 2}, std::tuple{last, "cmdShowInc", -3, 32}}) {
+            tables().JuktaMode = jukta;
+            tables().CurChar = static_cast<std::int16_t>(glyph);
+            window.LoadCharacter(glyph);
+            QTest::mouseClick(pic(), Qt::RightButton, {}, QPoint((pic()->width() + x) % pic()->width(), 3));
+            click(button);
+            EXPECT_EQ(tables().CurChar, glyph) << "no wrap-around";
+            EXPECT_EQ(tables().FontData(glyph, byte), 0x01) << "stored, then shown again";
+            EXPECT_EQ(litCount(), 255);
+        }
     }
     EXPECT_TRUE(messages.empty());
 }
@@ -209,75 +183,31 @@ TEST_F(GlyphTransferWindowTest, HindiFontLeavesTheConjunctControlsAlone) {
     tables().JuktaData.set(0, 0, 0x44);
     tables().JuktaData.set(1, 1, 0x55);
     const JuktaDataTable pairs = tables().JuktaData;
-    clickNext();
-    clickNext();
-    clickPrevious();
+    click("cmdShowInc");
+    click("cmdShowInc");
+    click("cmdShowDec");
     EXPECT_EQ(tables().CurChar, 1);
     EXPECT_TRUE(tables().JuktaData == pairs);
-    EXPECT_EQ(juktaText(0), "00");
-    EXPECT_EQ(juktaText(1), "01");
-    EXPECT_EQ(jukList(0)->currentIndex(), 0);
-    EXPECT_EQ(jukList(1)->currentIndex(), 1);
-}
-
-TEST_F(GlyphTransferWindowTest, WidthAboveSixteenShowsAndStoresSixteen) {
-    setRecord(5, {200, 0x12});
-    fillBitmap(5, 0x0F);
-    FontDataTable before = tables().FontData;
-    tables().CurChar = 5;
-    window.LoadCharacter(5);
-    EXPECT_EQ(combo("cmbCols")->currentText(), "16");
-    EXPECT_EQ(greenLineX(), 160);
-    EXPECT_EQ(litCount(), 128);
-    clickNext();
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(tables().CurChar, 6);
-    EXPECT_EQ(tables().FontData(5, 0), 16);
-    before.set(5, 0, 16);
-    EXPECT_TRUE(tables().FontData == before) << "nothing else of the record changes";
-}
-
-TEST_F(GlyphTransferWindowTest, ConjunctByteAboveSevenFShownAndKept) {
-    tables().JuktaMode = true;
-    tables().JuktaData.set(8, 0, 0x9C);
-    tables().JuktaData.set(8, 1, 0xFF);
-    tables().JuktaData.set(9, 0, 0x12);
-    tables().CurChar = 8;
-    window.LoadCharacter(8);
-    EXPECT_EQ(juktaText(0), "9C");
-    EXPECT_EQ(juktaText(1), "FF");
-    EXPECT_EQ(jukList(0)->currentIndex(), -1);
-    EXPECT_EQ(jukList(1)->currentIndex(), -1);
-    clickNext();
-    EXPECT_EQ(juktaText(0), "12");
-    EXPECT_EQ(jukList(0)->currentIndex(), 0x12);
-    clickPrevious();
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(tables().JuktaData(8, 0), 0x9C);
-    EXPECT_EQ(tables().JuktaData(8, 1), 0xFF);
-    EXPECT_EQ(juktaText(0), "9C");
+    EXPECT_EQ(text("txtJukta_0"), "00");
+    EXPECT_EQ(text("txtJukta_1"), "01");
+    EXPECT_EQ(combo("cmbJuk_1")->currentIndex(), 1);
 }
 
 TEST_F(GlyphTransferWindowTest, FailureWhileSteppingIsReportedAndWritesNothing) {
-    tables().JuktaMode = true;
-    tables().CurChar = 12;
-    window.LoadCharacter(12);
+    showJukta(12);
     QTest::mouseClick(pic(), Qt::RightButton, {}, QPoint(3, 3));
     control<QLineEdit>("txtJukta_1")->setText("Z?");
     const FontTables before = tables();
-    clickNext();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].first, "Error!");
-    EXPECT_EQ(messages[0].second, "Type mismatch");
+    click("cmdShowInc");
+    expectMessage("Error!", "Type mismatch");
     EXPECT_TRUE(tables().FontData == before.FontData) << "the record is not half-written";
     EXPECT_TRUE(tables().JuktaData == before.JuktaData);
     EXPECT_EQ(tables().CurChar, 12);
 
     // The window goes on working once the text holds a byte again.
-    jukList(1)->setFocus();
-    QTest::keyClick(jukList(1), Qt::Key_End);
-    clickNext();
-    EXPECT_EQ(messages.size(), 1u);
+    pickLast("cmbJuk_1");
+    click("cmdShowInc");
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(tables().CurChar, 13);
     EXPECT_EQ(tables().FontData(12, 2), 0x01);
     EXPECT_EQ(tables().JuktaData(12, 1), 0x7F);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 
 #include "FontFileFixture.h"
@@ -17,7 +18,7 @@ void saveAndReread(QWidget& window, const QString& path) {
 }
 
 // Renders the window into the build folder, for looking at: as it starts in the samples folder, and with
-// a Jukta512 glyph and the Jukta panel showing.
+// the Jukta512 sample loaded as a newcomer would, by clicking it and "Load".
 TEST(ScreenshotTest, WindowRendersToPng) {
     std::unique_ptr<frmFont> started;
     {
@@ -25,24 +26,20 @@ TEST(ScreenshotTest, WindowRendersToPng) {
         started = std::make_unique<frmFont>();
     }
     frmFont& window = *started;
+    QStringList messages;
+    window.setErrorSink([&](const QString&, const QString& text) { messages << text; });
     window.show();
-    EXPECT_GT(window.findChild<QListWidget*>(QStringLiteral("File1"))->count(), 0);
     saveAndReread(window, QStringLiteral(LEDFONT_SCREENSHOT_DIR "/frmFont.png"));
 
-    FontTables& tables = window.tables();
-    tables.JuktaMode = true;
-    tables.FontData.set(300, 0, 9);
-    tables.FontData.set(300, 1, 0x15);
-    for (int c = 0; c < 9; ++c) {
-        // A frame of lit cells around the glyph's nine columns.
-        bool edge = c == 0 || c == 8;
-        tables.FontData.set(300, 2 + 2 * c, edge ? 0x00 : 0xFE);
-        tables.FontData.set(300, 3 + 2 * c, edge ? 0x00 : 0x7F);
-    }
-    tables.JuktaData.set(300, 0, 0x2A);
-    tables.JuktaData.set(300, 1, 0x9C);
-    window.LoadCharacter(300);
-    window.findChild<QWidget*>(QStringLiteral("FrameJ"))->show();
+    auto* files = window.findChild<QListWidget*>(QStringLiteral("File1"));
+    const QList<QListWidgetItem*> sample = files->findItems(QStringLiteral("jukta512.txt"), Qt::MatchExactly);
+    ASSERT_EQ(sample.size(), 1);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(sample.first()).center());
+    QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("optJukta")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("cmdLoad")), Qt::LeftButton);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblLoc"))->text(), QStringLiteral("Code: 000"));
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("FrameJ"))->isVisible());
     saveAndReread(window, QStringLiteral(LEDFONT_SCREENSHOT_DIR "/frmFont-jukta.png"));
 }
 

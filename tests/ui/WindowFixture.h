@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QString>
+#include <QTest>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -29,7 +31,7 @@ class WindowTest : public ::testing::Test {
         window.show();
     }
 
-    template <typename T>
+    template <typename T = QWidget>
     T* control(const char* name) {
         auto* widget = window.findChild<T*>(QString::fromLatin1(name));
         if (widget == nullptr) {
@@ -38,16 +40,29 @@ class WindowTest : public ::testing::Test {
         return widget;
     }
     QComboBox* combo(const char* name) { return control<QComboBox>(name); }
+    // The caption of a label or the contents of a text box.
+    QString text(const char* name) { return control(name)->property("text").toString(); }
+    bool checked(const char* option) { return control<QAbstractButton>(option)->isChecked(); }
+    void click(const char* button) { QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton); }
+    // Picks the last entry of a list with the keyboard, as a user would.
+    void pickLast(const char* list) {
+        combo(list)->setFocus();
+        QTest::keyClick(combo(list), Qt::Key_End);
+    }
+
     CanvasWidget* pic() { return control<CanvasWidget>("pic"); }
     const editor::Raster& raster() { return pic()->raster(); }
+    // The widget pixel over a canvas position, and over the centre of a cell.
+    QPoint at(double x, double y) {
+        return {static_cast<int>(x * pic()->width() / 161.0), static_cast<int>(y * pic()->height() / 161.0)};
+    }
+    QPoint cellCentre(int column, int row) { return at(10 * column + 5, 10 * row + 5); }
 
     bool lit(int column, int row) { return raster().pixel(10 * column + 5, 10 * row + 5) != editor::kBlack; }
     int litCount() {
         int count = 0;
-        for (int c = 0; c < 16; ++c) {
-            for (int r = 0; r < 16; ++r) {
-                count += lit(c, r) ? 1 : 0;
-            }
+        for (int cell = 0; cell < 256; ++cell) {
+            count += lit(cell % 16, cell / 16) ? 1 : 0;
         }
         return count;
     }
@@ -63,6 +78,14 @@ class WindowTest : public ::testing::Test {
             }
         }
         return found;
+    }
+
+    // Expects exactly one error box and forgets it.
+    void expectMessage(const QString& title, const QString& start) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].first, title);
+        EXPECT_TRUE(messages[0].second.startsWith(start)) << messages[0].second.toStdString();
+        messages.clear();
     }
 
     FontTables& tables() { return window.tables(); }
