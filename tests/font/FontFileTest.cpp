@@ -4,13 +4,13 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <memory>
 #include <random>
 #include <string>
 
 #include "font/Error.h"
 #include "font/FieldReader.h"
 #include "font/FontText.h"
+#include "support/PatternTables.h"
 #include "support/TestFiles.h"
 
 namespace ledfont {
@@ -18,31 +18,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::unique_ptr<FontTables> numberedFont(bool juktaMode) {
-    auto tables = std::make_unique<FontTables>();
-    for (int g = 0; g < 512; ++g) {
-        for (int b = 0; b < kRecordBytes; ++b) {
-            tables->FontData.set(g, b, (g * 31 + b * 7) % 256);
-        }
-        tables->JuktaData.set(g, 0, g % 128);
-        tables->JuktaData.set(g, 1, (g * 3) % 128);
-    }
-    tables->JuktaMode = juktaMode;
-    return tables;
-}
-
 TEST(FontFile, SavedFileLoadsBack) {
     test::TempFolder folder;
     for (bool juktaMode : {false, true}) {
-        auto font = numberedFont(juktaMode);
-        const FontKind kind = kindOf(juktaMode);
-        saveFontFile(folder / "font.txt", *font);
-        EXPECT_EQ(test::readFile(folder / "font.txt"), formatFontText(*font));
-
-        auto loaded = std::make_unique<FontTables>();
-        loaded->JuktaMode = juktaMode;
-        storeFontValues(*loaded, kind, readFontFile(folder / "font.txt", kind));
-        EXPECT_EQ(formatFontText(*loaded), formatFontText(*font));
+        const FontTables font = test::patternTables(juktaMode);
+        saveFontFile(folder / "font.txt", font);
+        EXPECT_EQ(test::readFile(folder / "font.txt"), formatFontText(font));
+        FontTables loaded;
+        loaded.JuktaMode = juktaMode;
+        storeFontValues(loaded, kindOf(juktaMode), readFontFile(folder / "font.txt", kindOf(juktaMode)));
+        EXPECT_EQ(formatFontText(loaded), formatFontText(font));
     }
     EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
 }
@@ -100,8 +85,7 @@ TEST(FontFile, ReadErrorsCarryPathAndLine) {
 
 TEST(FontFile, HugeSparseFileWithAGoodStartLoadsFromItsStart) {
     test::TempFolder folder;
-    auto font = numberedFont(true);
-    const std::string text = formatFontText(*font);
+    const std::string text = formatFontText(test::patternTables(true));
     const fs::path path = folder / "huge.txt";
     test::writeFile(path, text);
     {
