@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
+
 #include <sstream>
 #include <string>
 #include <utility>
@@ -129,12 +131,8 @@ TEST(FieldReader, FailingStreamIsADeviceError) {
     FieldReader reader(in);
     std::string field;
     long line = 0;
-    try {
-        reader.next(field, line);
-        ADD_FAILURE() << "a failing stream read as fields";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.code(), ErrorCode::DeviceIOError);
-    }
+    const Error e = test::errorOf([&] { reader.next(field, line); });
+    EXPECT_EQ(e.code(), ErrorCode::DeviceIOError);
 }
 
 }  // namespace

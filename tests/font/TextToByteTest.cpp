@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
+
 #include <string>
 
 #include "font/Error.h"
@@ -44,12 +46,8 @@ TEST(TextToByte, MismatchAndOverflow) {
         {"1000", ErrorCode::Overflow},     {"1234567890123456789012345678901234567890", ErrorCode::Overflow},
     };
     for (auto [text, code] : cases) {
-        try {
-            (void)textToByte(text);
-            ADD_FAILURE() << '"' << text << "\" converted";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.code(), code) << '"' << text << '"';
-        }
+        const Error e = test::errorOf([&] { (void)textToByte(text); });
+        EXPECT_EQ(e.code(), code) << '"' << text << '"';
     }
 }
 

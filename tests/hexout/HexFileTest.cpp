@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
+
 #include "HexTestSupport.h"
 #include "font/Error.h"
 #include "hexout/HexRecords.h"
@@ -39,13 +41,9 @@ TEST(HexFileName, ReplacesTheExtensionOfTheFileName) {
 
 TEST(HexFileName, PathsWithoutAFileNameAreRefused) {
     for (const char* font : {"", "/", "fonts/", "C:\\fonts\\", ".", "/x/..", "..."}) {
-        try {
-            (void)hexFileName(font);
-            ADD_FAILURE() << '"' << font << "\" gave a name";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.code(), ErrorCode::BadFileNameOrNumber) << font;
-            EXPECT_EQ(e.place().path, font);
-        }
+        const Error e = test::errorOf([&] { (void)hexFileName(font); });
+        EXPECT_EQ(e.code(), ErrorCode::BadFileNameOrNumber) << font;
+        EXPECT_EQ(e.place().path, font);
     }
 }
 
@@ -75,14 +73,10 @@ TEST(WriteHexFile, RefusesToReplaceTheFontFileItself) {
         FontTables tables = test::randomTables(4, false);
         tables.FontFile = (folder.path() / name).string();
         std::string hex = hexFileName(tables.FontFile);
-        try {
-            (void)writeHexFile(tables);
-            ADD_FAILURE() << "wrote over " << name;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.code(), ErrorCode::FileAlreadyExists);
-            EXPECT_EQ(e.place().path, hex);
-            EXPECT_NE(std::string(e.what()).find("replace the font file"), std::string::npos) << e.what();
-        }
+        const Error e = test::errorOf([&] { (void)writeHexFile(tables); });
+        EXPECT_EQ(e.code(), ErrorCode::FileAlreadyExists);
+        EXPECT_EQ(e.place().path, hex);
+        EXPECT_NE(std::string(e.what()).find("replace the font file"), std::string::npos) << e.what();
         EXPECT_EQ(test::readFile(tables.FontFile), content);
     }
     EXPECT_TRUE(fs::is_symlink(folder.path() / "link.hex"));
@@ -104,13 +98,9 @@ TEST(WriteHexFile, FailuresLeaveNothingBehind) {
     for (const auto& c : cases) {
         FontTables tables = test::randomTables(9, true);
         tables.FontFile = c.font.string();
-        try {
-            (void)writeHexFile(tables);
-            ADD_FAILURE() << "wrote " << c.hex;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.place().path, c.hex.string());
-            EXPECT_NE(std::string(e.what()).find(c.hex.string()), std::string::npos) << e.what();
-        }
+        const Error e = test::errorOf([&] { (void)writeHexFile(tables); });
+        EXPECT_EQ(e.place().path, c.hex.string());
+        EXPECT_NE(std::string(e.what()).find(c.hex.string()), std::string::npos) << e.what();
     }
     EXPECT_EQ(folder.names(), std::set<std::string>{"busy.hex"});
     EXPECT_EQ(test::readFile(folder.path() / "busy.hex" / "keep"), "k");

@@ -8,6 +8,7 @@
 
 #include "HexTestSupport.h"
 #include "font/Error.h"
+#include "support/ErrorOf.h"
 
 namespace ledfont::hexout {
 namespace {
@@ -19,13 +20,7 @@ std::string recordsOf(std::vector<std::uint8_t> bytes, int address) {
 }
 
 ErrorCode errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.code();
-    }
-    ADD_FAILURE() << "no error thrown";
-    return ErrorCode{};
+    return test::errorOf(call).code();
 }
 
 TEST(HexChkSum, TwosComplementOfTheLeadingBytes) {
