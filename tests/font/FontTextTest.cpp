@@ -72,11 +72,7 @@ TEST(ReadFontValues, FieldsThatDoNotConvert) {
         {zeroLines(40) + "256\r\n" + zeroLines(kHindiCount - 41), ErrorCode::Overflow, 41, "256"},
         {"0\r\nx\r\n999\r\n" + rest, ErrorCode::TypeMismatch, 2, "x"},  // the first failure wins
         {bom + "5\r\n" + rest, ErrorCode::TypeMismatch, 1, bom + "5"},
-        {std::string("1\0"
-                     "2\r\n",
-                     5) +
-             rest,
-         ErrorCode::TypeMismatch, 1, "1\\x002"},
+        {std::string{'1', '\0', '2', '\r', '\n'} + rest, ErrorCode::TypeMismatch, 1, "1\\x002"},
         {std::string(300, 'x') + "\r\n" + rest, ErrorCode::TypeMismatch, 1, std::string(40, 'x') + "..."},
         {"1\r\n\r\n" + rest, ErrorCode::TypeMismatch, 2, ""},
         {std::string(5000, ','), ErrorCode::TypeMismatch, 1, ""},
