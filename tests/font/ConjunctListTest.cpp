@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
+
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "EndlessSource.h"
@@ -82,26 +85,10 @@ TEST(ConjunctList, FieldsThatDoNotConvert) {
     for (const Case& c : cases) {
         std::vector<std::string> fields = hexFields();
         fields[5] = c.field;
-        try {
-            convert(join(fields, "\r\n"));
-            ADD_FAILURE() << '"' << c.field << "\" converted";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.code(), c.code) << c.field;
-            EXPECT_EQ(e.place().line, 6) << c.field;
-            EXPECT_EQ(e.place().value, displayValue(c.field)) << c.field;
-        }
-    }
-}
-
-TEST(ConjunctList, TooFewFields) {
-    std::vector<std::string> fields = hexFields();
-    fields.pop_back();
-    try {
-        convert(join(fields, "\r\n"));
-        ADD_FAILURE() << "127 fields converted";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.code(), ErrorCode::InputPastEndOfFile);
-        EXPECT_EQ(e.place().line, 127);
+        const Error e = test::errorOf([&] { convert(join(fields, "\r\n")); });
+        EXPECT_EQ(e.code(), c.code) << c.field;
+        EXPECT_EQ(e.place().line, 6) << c.field;
+        EXPECT_EQ(e.place().value, displayValue(c.field)) << c.field;
     }
 }
 
@@ -117,13 +104,15 @@ TEST(ConjunctFile, WritesTheOutputOnlyWhenAllConverted) {
     test::writeFile(folder / "bad.txt", "0x1,0xZZ\r\n");
     const std::string before = "kept\r\n";
     test::writeFile(folder / "out.txt", before);
-    for (const char* input : {"short.txt", "bad.txt"}) {
-        try {
-            convertConjunctFile(folder / input, folder / "out.txt");
-            ADD_FAILURE() << input << " converted";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.place().path, (folder / input).string());
-        }
+    const std::tuple<const char*, ErrorCode, long> cases[] = {
+        {"short.txt", ErrorCode::InputPastEndOfFile, 127},  // 127 fields
+        {"bad.txt", ErrorCode::TypeMismatch, 1},
+    };
+    for (auto [input, code, line] : cases) {
+        const Error e = test::errorOf([&] { convertConjunctFile(folder / input, folder / "out.txt"); });
+        EXPECT_EQ(e.code(), code) << input;
+        EXPECT_EQ(e.place().line, line) << input;
+        EXPECT_EQ(e.place().path, (folder / input).string());
         EXPECT_EQ(test::readFile(folder / "out.txt"), before) << input;
     }
     EXPECT_EQ(folder.names(), (std::set<std::string>{"in.txt", "short.txt", "bad.txt", "out.txt"}));
@@ -145,13 +134,9 @@ TEST(ConjunctFile, ErrorsNameTheFileConcerned) {
         {folder / "in.txt", folder.path(), ErrorCode::PathFileAccessError, folder.path()},
     };
     for (const Case& c : cases) {
-        try {
-            convertConjunctFile(c.in, c.out);
-            ADD_FAILURE() << c.in << " -> " << c.out << " converted";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.code(), c.code) << e.what();
-            EXPECT_EQ(e.place().path, c.named.string());
-        }
+        const Error e = test::errorOf([&] { convertConjunctFile(c.in, c.out); });
+        EXPECT_EQ(e.code(), c.code) << e.what();
+        EXPECT_EQ(e.place().path, c.named.string());
     }
     EXPECT_EQ(folder.names(), std::set<std::string>{"in.txt"});
 }

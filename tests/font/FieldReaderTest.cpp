@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
+
 #include <sstream>
 #include <string>
 #include <utility>
@@ -45,15 +47,11 @@ TEST(FieldReader, SplitsFieldsAndCountsLines) {
         {"empty input", "", {}, 1},
         {"one value without line end", "7", {{"7", 1}}, 1},
         {"commas", "1,2,3", {{"1", 1}, {"2", 1}, {"3", 1}}, 1},
-        {"CR LF", "1\r\n2\r\n", {{"1", 1}, {"2", 2}}, 2},
-        {"LF", "1\n2\n", {{"1", 1}, {"2", 2}}, 2},
-        {"CR", "1\r2\r", {{"1", 1}, {"2", 2}}, 2},
         {"mixed line ends", "1\r\n2\n3\r4", {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}}, 4},
         {"several a line", "1,2\r\n3,4\r\n", {{"1", 1}, {"2", 1}, {"3", 2}, {"4", 2}}, 2},
         {"blanks around", " \t1 , 2\t\r\n  3  ", {{"1", 1}, {"2", 1}, {"3", 2}}, 2},
         {"inner blanks kept", "1 \t2", {{"1 \t2", 1}}, 1},
         {"blank line is an empty field", "1\r\n\r\n2\r\n", {{"1", 1}, {"", 2}, {"2", 3}}, 3},
-        {"trailing comma", "1,", {{"1", 1}, {"", 1}}, 1},
         {"comma before line end", "1,\r\n2", {{"1", 1}, {"", 1}, {"2", 2}}, 2},
         {"only commas", ",,", {{"", 1}, {"", 1}, {"", 1}}, 1},
         {"only line ends", "\n\n", {{"", 1}, {"", 2}}, 2},
@@ -61,15 +59,7 @@ TEST(FieldReader, SplitsFieldsAndCountsLines) {
         {"LF then CR is two line ends", "1\n\r2", {{"1", 1}, {"", 2}, {"2", 3}}, 3},
         {"only blanks", "   ", {{"", 1}}, 1},
         {"blanks after the last line end", "1\r\n  ", {{"1", 1}, {"", 2}}, 2},
-        {"NUL is an ordinary byte",
-         std::string("1\0"
-                     "2",
-                     3),
-         {{std::string("1\0"
-                       "2",
-                       3),
-           1}},
-         1},
+        {"NUL is an ordinary byte", std::string{'1', '\0', '2'}, {{std::string{'1', '\0', '2'}, 1}}, 1},
         {"quotes are ordinary bytes", "\"1,2\"", {{"\"1", 1}, {"2\"", 1}}, 1},
     };
     for (const Case& c : cases) {
@@ -129,12 +119,8 @@ TEST(FieldReader, FailingStreamIsADeviceError) {
     FieldReader reader(in);
     std::string field;
     long line = 0;
-    try {
-        reader.next(field, line);
-        ADD_FAILURE() << "a failing stream read as fields";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.code(), ErrorCode::DeviceIOError);
-    }
+    const Error e = test::errorOf([&] { reader.next(field, line); });
+    EXPECT_EQ(e.code(), ErrorCode::DeviceIOError);
 }
 
 }  // namespace

@@ -1,16 +1,18 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include "support/ErrorOf.h"
 
 #include <fstream>
-#include <memory>
 #include <random>
 #include <string>
 
 #include "font/Error.h"
 #include "font/FieldReader.h"
 #include "font/FontText.h"
+#include "support/PatternTables.h"
 #include "support/TestFiles.h"
 
 namespace ledfont {
@@ -18,31 +20,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::unique_ptr<FontTables> numberedFont(bool juktaMode) {
-    auto tables = std::make_unique<FontTables>();
-    for (int g = 0; g < 512; ++g) {
-        for (int b = 0; b < kRecordBytes; ++b) {
-            tables->FontData.set(g, b, (g * 31 + b * 7) % 256);
-        }
-        tables->JuktaData.set(g, 0, g % 128);
-        tables->JuktaData.set(g, 1, (g * 3) % 128);
-    }
-    tables->JuktaMode = juktaMode;
-    return tables;
-}
-
 TEST(FontFile, SavedFileLoadsBack) {
     test::TempFolder folder;
     for (bool juktaMode : {false, true}) {
-        auto font = numberedFont(juktaMode);
-        const FontKind kind = kindOf(juktaMode);
-        saveFontFile(folder / "font.txt", *font);
-        EXPECT_EQ(test::readFile(folder / "font.txt"), formatFontText(*font));
-
-        auto loaded = std::make_unique<FontTables>();
-        loaded->JuktaMode = juktaMode;
-        storeFontValues(*loaded, kind, readFontFile(folder / "font.txt", kind));
-        EXPECT_EQ(formatFontText(*loaded), formatFontText(*font));
+        const FontTables font = test::patternTables(juktaMode);
+        saveFontFile(folder / "font.txt", font);
+        EXPECT_EQ(test::readFile(folder / "font.txt"), formatFontText(font));
+        FontTables loaded;
+        loaded.JuktaMode = juktaMode;
+        storeFontValues(loaded, kindOf(juktaMode), readFontFile(folder / "font.txt", kindOf(juktaMode)));
+        EXPECT_EQ(formatFontText(loaded), formatFontText(font));
     }
     EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
 }
@@ -74,13 +61,9 @@ TEST(FontFile, OpeningFailuresNameThePath) {
         {"NUL in the name", fs::path(std::string("a\0b", 3)), ErrorCode::BadFileNameOrNumber},
     };
     for (const Case& c : cases) {
-        try {
-            readFontFile(c.path, FontKind::Hindi);
-            ADD_FAILURE() << c.name << " loaded";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.code(), c.code) << c.name << ": " << e.what();
-            EXPECT_EQ(e.place().path, c.path.string()) << c.name;
-        }
+        const Error e = test::errorOf([&] { readFontFile(c.path, FontKind::Hindi); });
+        EXPECT_EQ(e.code(), c.code) << c.name << ": " << e.what();
+        EXPECT_EQ(e.place().path, c.path.string()) << c.name;
     }
     ::close(pipeEnd);
 }
@@ -88,20 +71,15 @@ TEST(FontFile, OpeningFailuresNameThePath) {
 TEST(FontFile, ReadErrorsCarryPathAndLine) {
     test::TempFolder folder;
     test::writeFile(folder / "short.txt", "1\r\n2\r\n");
-    try {
-        readFontFile(folder / "short.txt", FontKind::Hindi);
-        ADD_FAILURE() << "a two-value file loaded";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.code(), ErrorCode::InputPastEndOfFile);
-        EXPECT_EQ(std::string(e.what()), "Input past end of file: " + (folder / "short.txt").string() +
-                                             ", line 2 (found 2 of 4352 values)");
-    }
+    const Error e = test::errorOf([&] { readFontFile(folder / "short.txt", FontKind::Hindi); });
+    EXPECT_EQ(e.code(), ErrorCode::InputPastEndOfFile);
+    EXPECT_EQ(std::string(e.what()), "Input past end of file: " + (folder / "short.txt").string() +
+                                         ", line 2 (found 2 of 4352 values)");
 }
 
 TEST(FontFile, HugeSparseFileWithAGoodStartLoadsFromItsStart) {
     test::TempFolder folder;
-    auto font = numberedFont(true);
-    const std::string text = formatFontText(*font);
+    const std::string text = formatFontText(test::patternTables(true));
     const fs::path path = folder / "huge.txt";
     test::writeFile(path, text);
     {

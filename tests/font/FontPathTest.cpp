@@ -35,16 +35,7 @@ TEST(JoinFolderFile, SeparatorIsNeverDoubled) {
     }
 }
 
-TEST(JoinFolderFile, PlatformSeparator) {
-#ifdef _WIN32
-    EXPECT_EQ(kPathSeparator, '\\');
-#else
-    EXPECT_EQ(kPathSeparator, '/');
-#endif
-}
-
 TEST(FileLabelText, PrefixesTheFontFile) {
-    EXPECT_EQ(fileLabelText("C:\\a.txt"), "File : C:\\a.txt");
     EXPECT_EQ(fileLabelText("/home/u/fonts/hindi.txt"), "File : /home/u/fonts/hindi.txt");
 }
 
@@ -71,27 +62,15 @@ TEST(SameFile, OneFileUnderEveryNameButNeverTwoFiles) {
     }
 }
 
-class FolderReadError : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::filesystem::create_directory(root_ / "sub");
-        test::writeFile(root_ / "file.txt", "1\r\n");
-    }
-
-    test::TempFolder folder_;
-    const std::filesystem::path& root_ = folder_.path();
-};
-
-TEST_F(FolderReadError, ReadableFolderHasNone) {
-    EXPECT_FALSE(folderReadError(root_).has_value());
-    EXPECT_FALSE(folderReadError(root_ / "sub").has_value());
-}
-
-TEST_F(FolderReadError, MissingFolderOrFileIsPathNotFound) {
-    for (const auto& path : {root_ / "gone", root_ / "file.txt", root_ / "gone" / "deeper"}) {
+TEST(FolderReadError, OnlyForAMissingFolder) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder / "sub");
+    test::writeFile(folder / "file.txt", "1\r\n");
+    EXPECT_FALSE(folderReadError(folder.path()).has_value());
+    EXPECT_FALSE(folderReadError(folder / "sub").has_value());
+    for (const auto& path : {folder / "gone", folder / "file.txt", folder / "gone" / "deeper"}) {
         const auto error = folderReadError(path);
         ASSERT_TRUE(error.has_value()) << path;
-        EXPECT_EQ(error->code(), ErrorCode::PathNotFound) << path;
         EXPECT_EQ(error->place().path, path.string());
         EXPECT_EQ(std::string(error->what()), "Path not found: " + path.string());
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ErrorOf.h"
+
 #include "HexTestSupport.h"
 #include "font/Error.h"
 #include "hexout/HexRecords.h"
@@ -29,6 +31,7 @@ TEST(HexFileName, ReplacesTheExtensionOfTheFileName) {
         {".profile", ".profile.hex"},
         {"/x/.profile", "/x/.profile.hex"},
         {"..font", "..font.hex"},
+        {"..x.abc", "..x.hex"},
         {".profile.txt", ".profile.hex"},
     };
     for (auto [font, hex] : cases) {
@@ -36,21 +39,11 @@ TEST(HexFileName, ReplacesTheExtensionOfTheFileName) {
     }
 }
 
-TEST(HexFileName, ThreeCharacterExtensionsLoseExactlyTheirLastThreeCharacters) {
-    for (const std::string font : {"hindi.txt", "j.fnt", "/d/x.y/name.TXT", "C:\\f\\a b.dat", "..x.abc"}) {
-        EXPECT_EQ(hexFileName(font), font.substr(0, font.size() - 3) + "hex") << font;
-    }
-}
-
 TEST(HexFileName, PathsWithoutAFileNameAreRefused) {
     for (const char* font : {"", "/", "fonts/", "C:\\fonts\\", ".", "/x/..", "..."}) {
-        try {
-            (void)hexFileName(font);
-            ADD_FAILURE() << '"' << font << "\" gave a name";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.code(), ErrorCode::BadFileNameOrNumber) << font;
-            EXPECT_EQ(e.place().path, font);
-        }
+        const Error e = test::errorOf([&] { (void)hexFileName(font); });
+        EXPECT_EQ(e.code(), ErrorCode::BadFileNameOrNumber) << font;
+        EXPECT_EQ(e.place().path, font);
     }
 }
 
@@ -80,14 +73,10 @@ TEST(WriteHexFile, RefusesToReplaceTheFontFileItself) {
         FontTables tables = test::randomTables(4, false);
         tables.FontFile = (folder.path() / name).string();
         std::string hex = hexFileName(tables.FontFile);
-        try {
-            (void)writeHexFile(tables);
-            ADD_FAILURE() << "wrote over " << name;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.code(), ErrorCode::FileAlreadyExists);
-            EXPECT_EQ(e.place().path, hex);
-            EXPECT_NE(std::string(e.what()).find("replace the font file"), std::string::npos) << e.what();
-        }
+        const Error e = test::errorOf([&] { (void)writeHexFile(tables); });
+        EXPECT_EQ(e.code(), ErrorCode::FileAlreadyExists);
+        EXPECT_EQ(e.place().path, hex);
+        EXPECT_NE(std::string(e.what()).find("replace the font file"), std::string::npos) << e.what();
         EXPECT_EQ(test::readFile(tables.FontFile), content);
     }
     EXPECT_TRUE(fs::is_symlink(folder.path() / "link.hex"));
@@ -109,13 +98,9 @@ TEST(WriteHexFile, FailuresLeaveNothingBehind) {
     for (const auto& c : cases) {
         FontTables tables = test::randomTables(9, true);
         tables.FontFile = c.font.string();
-        try {
-            (void)writeHexFile(tables);
-            ADD_FAILURE() << "wrote " << c.hex;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.place().path, c.hex.string());
-            EXPECT_NE(std::string(e.what()).find(c.hex.string()), std::string::npos) << e.what();
-        }
+        const Error e = test::errorOf([&] { (void)writeHexFile(tables); });
+        EXPECT_EQ(e.place().path, c.hex.string());
+        EXPECT_NE(std::string(e.what()).find(c.hex.string()), std::string::npos) << e.what();
     }
     EXPECT_EQ(folder.names(), std::set<std::string>{"busy.hex"});
     EXPECT_EQ(test::readFile(folder.path() / "busy.hex" / "keep"), "k");

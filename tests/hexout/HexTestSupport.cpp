@@ -1,8 +1,5 @@
 #include "HexTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -94,34 +91,6 @@ std::map<int, std::uint8_t> expectedMemory(const FontTables& tables) {
         }
     }
     return memory;
-}
-
-std::vector<std::uint8_t> expectedImage(const FontTables& tables) {
-    std::vector<std::uint8_t> image;
-    int next = -1;
-    for (auto [address, byte] : expectedMemory(tables)) {
-        EXPECT_TRUE(next < 0 || address == next) << "gap before " << address;
-        image.push_back(byte);
-        next = address + 1;
-    }
-    return image;
-}
-
-FontTables randomTables(std::uint32_t seed, bool juktaMode) {
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<int> byte(0, 255);
-    FontTables tables;
-    for (int r = 0; r <= FontDataTable::kRowUpper; ++r) {
-        for (int c = 0; c <= FontDataTable::kColUpper; ++c) {
-            tables.FontData.set(r, c, byte(random));
-        }
-        for (int c = 0; c <= JuktaDataTable::kColUpper; ++c) {
-            tables.JuktaData.set(r, c, byte(random));
-        }
-    }
-    tables.JuktaMode = juktaMode;
-    tables.FontFile = "font.txt";
-    return tables;
 }
 
 }  // namespace ledfont::test

@@ -30,10 +30,4 @@ std::map<int, std::uint8_t> memoryOf(const std::vector<ParsedRecord>& records);
 // tables through their own accessors.
 std::map<int, std::uint8_t> expectedMemory(const FontTables& tables);
 
-// The same as one block from the lowest address (0x9000 or 0xA100) to the last byte.
-std::vector<std::uint8_t> expectedImage(const FontTables& tables);
-
-// Tables with every byte of FontData and JuktaData random, also the rows and bytes no file carries.
-FontTables randomTables(std::uint32_t seed, bool juktaMode);
-
 }  // namespace ledfont::test

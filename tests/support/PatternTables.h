@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "font/FontTables.h"
 
 namespace ledfont::test {
@@ -8,5 +10,8 @@ namespace ledfont::test {
 // is ((2 g + k) * 5 + 3) mod 256, on every row, also those no font file carries: every byte differs from its
 // neighbours, so a shifted byte or a row the kind does not cover shows.
 FontTables patternTables(bool juktaMode, int shift = 0);
+
+// Tables with every byte of FontData and JuktaData random, also the rows and bytes no file carries.
+FontTables randomTables(std::uint32_t seed, bool juktaMode);
 
 }  // namespace ledfont::test

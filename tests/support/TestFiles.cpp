@@ -66,4 +66,15 @@ void writeFile(const fs::path& path, std::string_view bytes) {
     }
 }
 
+std::vector<std::string> crLfLines(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos; text.remove_prefix(end + 2)) {
+        lines.emplace_back(text.substr(0, end));
+    }
+    if (!text.empty()) {
+        throw std::runtime_error("text after the last CR LF");
+    }
+    return lines;
+}
+
 }  // namespace ledfont::test

@@ -37,4 +37,7 @@ std::set<std::string> namesIn(const std::filesystem::path& folder);
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
 
+// The lines of `text` without their CR LF; throws std::runtime_error when anything follows the last CR LF.
+std::vector<std::string> crLfLines(std::string_view text);
+
 }  // namespace ledfont::test
