@@ -28,15 +28,4 @@ std::string sampleText(FontKind kind) {
     return formatFontText(*sampleTables(kind));
 }
 
-TempFolder::TempFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("ledfont-bench-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 }  // namespace ledfont::bench

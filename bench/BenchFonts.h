@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -14,19 +13,5 @@ std::unique_ptr<FontTables> sampleTables(FontKind kind);
 
 // The font text of sampleTables(kind).
 std::string sampleText(FontKind kind);
-
-// A fresh folder under the temp folder, removed with its contents at the end.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 }  // namespace ledfont::bench

@@ -6,6 +6,7 @@
 
 #include "BenchFonts.h"
 #include "font/FontText.h"
+#include "support/TestFiles.h"
 
 namespace ledfont::bench {
 namespace {
@@ -34,7 +35,7 @@ void BM_LoadFontStream(benchmark::State& state) {
 
 void BM_LoadFontFile(benchmark::State& state) {
     const FontKind kind = kindArg(state);
-    TempFolder folder;
+    test::TempFolder folder;
     const auto path = folder.path() / "font.txt";
     const std::string text = sampleText(kind);
     std::ofstream(path, std::ios::binary) << text;
@@ -58,7 +59,7 @@ void BM_FormatFontText(benchmark::State& state) {
 // The whole save: text, temporary file, flush to the disk, rename over the target.
 void BM_SaveFontFile(benchmark::State& state) {
     auto tables = sampleTables(kindArg(state));
-    TempFolder folder;
+    test::TempFolder folder;
     const auto path = folder.path() / "font.txt";
     for (auto _ : state) {
         saveFontFile(path, *tables);
