@@ -37,6 +37,11 @@ std::uint8_t fontFieldByte(const std::string& field, bool cut, long line) {
 }
 
 std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind) {
+    bool moreFollow = false;
+    return readFontValues(in, kind, moreFollow);
+}
+
+std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& moreFollow) {
     const int count = valueCount(kind);
     std::vector<std::uint8_t> values;
     values.reserve(static_cast<std::size_t>(count));
@@ -62,13 +67,39 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind) {
     if (firstFailure) {
         throw *firstFailure;
     }
+    moreFollow = reader.next(field, line);
     return values;
+}
+
+std::size_t countFontFields(std::istream& in, std::size_t limit) {
+    FieldReader reader(in);
+    std::string field;
+    long line = 0;
+    std::size_t count = 0;
+    while (count < limit && reader.next(field, line)) {
+        ++count;
+    }
+    return count;
 }
 
 std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind) {
     return withPathOnError(path, [&] {
         std::ifstream in = openInputFile(path);
         return readFontValues(in, kind);
+    });
+}
+
+std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind, bool& moreFollow) {
+    return withPathOnError(path, [&] {
+        std::ifstream in = openInputFile(path);
+        return readFontValues(in, kind, moreFollow);
+    });
+}
+
+std::size_t countFontFile(const std::filesystem::path& path, std::size_t limit) {
+    return withPathOnError(path, [&] {
+        std::ifstream in = openInputFile(path);
+        return countFontFields(in, limit);
     });
 }
 

@@ -17,12 +17,24 @@ namespace ledfont {
 // gives TypeMismatch or Overflow with its line and text.
 std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind);
 
+// readFontValues that then looks one field further and sets `moreFollow` when the input continues after the
+// values the kind needs (a Jukta512 font read as Hindi, say). The work stays bounded: one field more.
+std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& moreFollow);
+
+// The number of fields of a font text, counting no further than `limit`, so a huge file costs what `limit`
+// fields cost. Fields are not converted: this says how many values a file holds, not whether they load.
+std::size_t countFontFields(std::istream& in, std::size_t limit);
+
 // One field of a font text as its byte. A field the reader cut short is TypeMismatch ("field too long");
 // every error carries the field's line and text.
 std::uint8_t fontFieldByte(const std::string& field, bool cut, long line);
 
 // readFontValues on a file; every error carries the path.
 std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind);
+std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind, bool& moreFollow);
+
+// countFontFields on a file; every error carries the path.
+std::size_t countFontFile(const std::filesystem::path& path, std::size_t limit);
 
 // Puts a complete, already converted set of values into FontData rows 0..127 or 0..511, bytes 0..33, and for
 // Jukta512 into JuktaData rows 0..511, bytes 0..1. Nothing else changes (not JuktaMode, not CurChar), so a

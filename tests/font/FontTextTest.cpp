@@ -145,6 +145,33 @@ TEST(ReadFontValues, Jukta512FileReadAsHindiGivesItsFirst128Records) {
     EXPECT_EQ(read(text, FontKind::Hindi), Values(jukta.begin(), jukta.begin() + kHindiCount));
 }
 
+// Whether a file continues after its kind's values, and how many values it holds, without unbounded reading.
+TEST(ReadFontValues, SaysWhetherMoreValuesFollowAndCountsBoundedly) {
+    const std::string hindi = formatFontText(test::randomTables(3, false));
+    const std::string jukta = formatFontText(test::randomTables(4, true));
+    const struct {
+        const std::string& text;
+        FontKind kind;
+        bool more;
+    } cases[] = {{hindi, FontKind::Hindi, false},
+                 {hindi + "\r\n", FontKind::Hindi, true},  // a blank line is an (empty) field
+                 {hindi + "x", FontKind::Hindi, true},
+                 {jukta, FontKind::Hindi, true},
+                 {jukta, FontKind::Jukta512, false}};
+    for (const auto& c : cases) {
+        std::istringstream in(c.text);
+        bool more = !c.more;
+        readFontValues(in, c.kind, more);
+        EXPECT_EQ(more, c.more) << c.text.size();
+    }
+    std::istringstream hindiIn(hindi), juktaIn(jukta);
+    EXPECT_EQ(countFontFields(hindiIn, 100000), static_cast<std::size_t>(kHindiCount));
+    EXPECT_EQ(countFontFields(juktaIn, kHindiCount + 1), static_cast<std::size_t>(kHindiCount + 1));
+    test::EndlessSource endless("", "1,", 1 << 20);
+    std::istream endlessIn(&endless);
+    EXPECT_EQ(countFontFields(endlessIn, kJuktaCount + 1), static_cast<std::size_t>(kJuktaCount + 1));
+}
+
 // Glyph records in order, 34 lines each, then in a Jukta512 font the pairs from line 17409; one decimal
 // value a line, every line ending in CR LF, nothing else.
 TEST(FormatFontText, OneDecimalLinePerValueInFileOrder) {
