@@ -35,8 +35,13 @@ void CanvasWidget::clear() {
 void CanvasWidget::setMarkerLeft(float left) {
     raster_.setMarkerLeft(left);
     if (marker_ != nullptr) {
-        marker_->move(twipsToPixels(left), marker_->y());
+        marker_->move(scale_.toPixels(left), marker_->y());
     }
+}
+
+void CanvasWidget::setScale(const TwipsScale& scale) {
+    scale_ = scale;
+    setMarkerLeft(raster_.markerLeft());
 }
 
 QPointF CanvasWidget::toCanvasUnits(QPointF position) const {

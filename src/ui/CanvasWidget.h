@@ -5,6 +5,7 @@
 
 #include "editor/PictureSurface.h"
 #include "editor/Raster.h"
+#include "ui/Layout.h"
 
 namespace ledfont::ui {
 
@@ -19,6 +20,8 @@ class CanvasWidget : public QWidget, public editor::PictureSurface {
 
     // The shape that setMarkerLeft moves; it shares the picture's container.
     void setMarker(QWidget* marker) { marker_ = marker; }
+    // The window's twips scale, which places the marker.
+    void setScale(const TwipsScale& scale);
     float markerLeft() const { return raster_.markerLeft(); }
     const editor::Raster& raster() const { return raster_; }
 
@@ -48,6 +51,7 @@ class CanvasWidget : public QWidget, public editor::PictureSurface {
     QImage image_;
     unsigned long shownGeneration_ = ~0UL;
     QWidget* marker_ = nullptr;
+    TwipsScale scale_;
 };
 
 }  // namespace ledfont::ui

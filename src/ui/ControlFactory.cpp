@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include "editor/PictureSurface.h"
 #include "ui/CanvasWidget.h"
@@ -69,15 +70,38 @@ QWidget* createWidget(const ControlRow& row, QWidget* container) {
 
 }  // namespace
 
-QWidget* createControl(const ControlRow& row, QWidget* container) {
+QWidget* createControl(const ControlRow& row, QWidget* container, const TwipsScale& scale) {
     QWidget* widget = createWidget(row, container);
     widget->setObjectName(QString::fromLatin1(row.name));
-    widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    placeControl(widget, row, scale);
     if (row.kind == ControlKind::Shape) {
         // A shape lies beneath the other controls of its container, as the picture overlaps its lower edge.
         widget->lower();
     }
     return widget;
+}
+
+void placeControl(QWidget* widget, const ControlRow& row, const TwipsScale& scale) {
+    widget->setGeometry(scale.rect(row.left, row.top, row.width, row.height));
+}
+
+bool captionFits(const QWidget* widget, const ControlRow& row, const TwipsScale& scale) {
+    if (row.kind == ControlKind::Shape || row.kind == ControlKind::Picture) {
+        return true;
+    }
+    const QSize room = scale.rect(row.left, row.top, row.width, row.height).size();
+    const QFontMetrics metrics = widget->fontMetrics();
+    int width = 0;
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        width = metrics.horizontalAdvance(button->text()) +
+                2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        return metrics.horizontalAdvance(frame->title()) <= room.width();
+    } else if (row.kind == ControlKind::Option || row.kind == ControlKind::Label ||
+               row.kind == ControlKind::Combo) {
+        width = widget->sizeHint().width();
+    }
+    return width <= room.width() && metrics.height() <= room.height();
 }
 
 }  // namespace ledfont::ui

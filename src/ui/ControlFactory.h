@@ -6,7 +6,11 @@ class QWidget;
 
 namespace ledfont::ui {
 
-// Creates the control of `row` in `container` with its caption, name and geometry.
-QWidget* createControl(const ControlRow& row, QWidget* container);
+// Creates the control of `row` in `container` with its caption, name and geometry at `scale`.
+QWidget* createControl(const ControlRow& row, QWidget* container, const TwipsScale& scale);
+// Gives the control of `row` its geometry at `scale`.
+void placeControl(QWidget* widget, const ControlRow& row, const TwipsScale& scale);
+// True when the control's caption, or its longest list entry, is readable in its font at `scale`.
+bool captionFits(const QWidget* widget, const ControlRow& row, const TwipsScale& scale);
 
 }  // namespace ledfont::ui

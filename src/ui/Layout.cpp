@@ -45,9 +45,9 @@ constexpr std::array<ControlRow, 31> kLayout{{
 
 }  // namespace
 
-QRect twipsRect(double left, double top, double width, double height) {
-    int x = twipsToPixels(left), y = twipsToPixels(top);
-    return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
+QRect TwipsScale::rect(double left, double top, double width, double height) const {
+    int x = toPixels(left), y = toPixels(top);
+    return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
 }
 
 std::span<const ControlRow> windowLayout() {

@@ -8,15 +8,23 @@ class QRect;
 namespace ledfont::ui {
 
 // The window was laid out in twips for a smaller font than Qt's default; one twip-to-pixel ratio for
-// the whole window keeps the proportions and gives every caption room.
+// the whole window keeps the proportions. This one gives every caption room in the usual desktop fonts;
+// a font that needs more makes the window use a smaller ratio (see fitToFont).
 constexpr double kTwipsPerPixel = 12.0;
 
 // The one conversion from the layout's twips to pixels, used for positions, sizes and the centre marker.
-inline int twipsToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-// A twips rectangle in pixels, converting the edges so neighbours that touch in twips touch in pixels.
-QRect twipsRect(double left, double top, double width, double height);
+class TwipsScale {
+  public:
+    constexpr explicit TwipsScale(double twipsPerPixel = kTwipsPerPixel) : twipsPerPixel_(twipsPerPixel) {}
+
+    double twipsPerPixel() const { return twipsPerPixel_; }
+    int toPixels(double twips) const { return static_cast<int>(std::lround(twips / twipsPerPixel_)); }
+    // A twips rectangle in pixels, converting the edges so neighbours that touch in twips touch in pixels.
+    QRect rect(double left, double top, double width, double height) const;
+
+  private:
+    double twipsPerPixel_;
+};
 
 constexpr int kClientWidth = 14925;
 constexpr int kClientHeight = 4050;

@@ -38,9 +38,12 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
     errorSink_ = [this](const QString& title, const QString& text) {
         QMessageBox::critical(this, title, text);
     };
+    questionSink_ = [this](const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
+                           QMessageBox::StandardButton defaultButton) {
+        return QMessageBox::question(this, title, text, buttons, defaultButton);
+    };
     setWindowTitle(QStringLiteral("LED Font Editor"));
     setWindowIcon(informationIcon());
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     createControls();
     applyInitialProperties();
     bindControls();
@@ -48,6 +51,7 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
     connectHandlers();
     orderTabs();
     startUp();
+    fitToFont();
 }
 
 frmFont::~frmFont() = default;
@@ -55,7 +59,7 @@ frmFont::~frmFont() = default;
 void frmFont::createControls() {
     QHash<QString, QWidget*> containers{{QString(), this}};
     for (const ControlRow& row : windowLayout()) {
-        QWidget* widget = createControl(row, containers.value(QString::fromLatin1(row.container)));
+        QWidget* widget = createControl(row, containers.value(QString::fromLatin1(row.container)), scale_);
         containers.insert(widget->objectName(), widget);
     }
 }
@@ -163,6 +167,25 @@ void frmFont::startFileSelector() {
         *child<FileListBox>(this, "File1"), *child<QLabel>(this, "lblFile"),
         [this](const std::string& fontFile) { tables_.FontFile = fontFile; },
         [this](const QString& title, const QString& text) { errorSink_(title, text); }, this);
+}
+
+void frmFont::fitToFont() {
+    // Lists are filled by now, so their entries count too. Each step grows the window by 3 %.
+    auto fits = [this](const TwipsScale& scale) {
+        return std::ranges::all_of(windowLayout(), [&](const ControlRow& row) {
+            return captionFits(child<QWidget>(this, QString::fromLatin1(row.name)), row, scale);
+        });
+    };
+    double twipsPerPixel = kTwipsPerPixel;
+    for (int step = 0; step < 50 && !fits(TwipsScale(twipsPerPixel)); ++step) {
+        twipsPerPixel *= 0.97;
+    }
+    scale_ = TwipsScale(twipsPerPixel);
+    for (const ControlRow& row : windowLayout()) {
+        placeControl(child<QWidget>(this, QString::fromLatin1(row.name)), row, scale_);
+    }
+    pic->setScale(scale_);
+    setFixedSize(scale_.toPixels(kClientWidth), scale_.toPixels(kClientHeight));
 }
 
 bool frmFont::runReported(const QString& title, const std::function<void()>& work) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -8,8 +9,11 @@
 #include <optional>
 #include <string>
 
+#include "editor/GlyphTransfer.h"
 #include "font/FontTables.h"
+#include "ui/Layout.h"
 
+class QCloseEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,14 +36,28 @@ class frmFont : public QWidget {
   public:
     // Where failures are reported: a title and the error's description.
     using ErrorSink = std::function<void(const QString& title, const QString& text)>;
+    // Where questions are asked: title, text, the buttons offered and the default one; gives the answer.
+    using QuestionSink = std::function<QMessageBox::StandardButton(
+        const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton)>;
 
     explicit frmFont(QWidget* parent = nullptr);
     ~frmFont() override;
 
+    // The twips-to-pixel ratio the window chose for its font.
+    const TwipsScale& scale() const { return scale_; }
     FontTables& tables() { return tables_; }
     const FontTables& tables() const { return tables_; }
     // Replaces the modal critical message box, e.g. to collect the messages.
     void setErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
+    // Replaces the modal question box.
+    void setQuestionSink(QuestionSink sink) { questionSink_ = std::move(sink); }
+
+    // The file the tables were loaded from or last saved to; empty before the first load.
+    const std::string& documentFile() const { return documentFile_; }
+    // True when the tables differ from what was last loaded or saved, or the canvas and the editing
+    // controls from the glyph they show.
+    bool hasUnsavedChanges() const;
 
     // Shows glyph Index on the canvas and the editing controls.
     void LoadCharacter(int Index);
@@ -64,6 +82,10 @@ class frmFont : public QWidget {
     void cmdConvertToHex_Click();
     void Command1_Click();
 
+  protected:
+    // Asks before unsaved work is dropped; Cancel, or a save that fails, keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void createControls();
     void applyInitialProperties();
@@ -72,14 +94,41 @@ class frmFont : public QWidget {
     void orderTabs();
     void startUp();
     void startFileSelector();
+    // Chooses the scale at which every caption fits the font the window shows in, and lays out at it.
+    void fitToFont();
 
     void showKind(std::optional<int> kind);
     void showConjunctPair(int Index);
     // Runs a handler's work; a failure is reported under `title`, the program goes on, and false comes back.
     bool runReported(const QString& title, const std::function<void()>& work);
 
+    // What storing the glyph shown would write, read from the canvas into `map` and from the controls.
+    editor::GlyphRecord recordFromControls(CharMapArray& map) const;
+    bool canvasChanged() const;
+    void rememberShownGlyph();
+    // The tables now equal `file`, which `moreFollow` says continues after the values of their kind.
+    void markSaved(const std::string& file, bool moreFollow);
+    // Asks what must be asked, saves the tables to `target` and reports a failure; false when nothing was
+    // saved.
+    bool saveFontTo(const std::string& target);
+    // Asks before `target`, an existing file other than the document's, is replaced.
+    bool confirmReplace(const std::string& target, const std::string& documentTarget, const QString& what);
+    // Asks before a save writes fewer values than `target` holds.
+    bool confirmDroppedValues(const std::string& target);
+    bool ask(const QString& text);
+
+    TwipsScale scale_;
     FontTables tables_;
     ErrorSink errorSink_;
+    QuestionSink questionSink_;
+
+    std::string documentFile_;
+    FontDataTable savedFont_;
+    JuktaDataTable savedJukta_;
+    bool savedJuktaMode_ = false;
+    bool documentHasMore_ = false;
+    bool loadedHasMore_ = false;  // set by the last successful read of a font file
+    std::optional<editor::GlyphRecord> shownRecord_;
 
     CanvasWidget* pic = nullptr;
     QWidget* shpCentre = nullptr;

@@ -2,6 +2,7 @@
 #include <QRadioButton>
 
 #include "font/ConjunctList.h"
+#include "font/FontPath.h"
 #include "font/FontText.h"
 #include "hexout/HexFile.h"
 #include "ui/frmFont.h"
@@ -18,12 +19,16 @@ constexpr const char* kConjunctListOut = "d:\\1.txt";
 }  // namespace
 
 void frmFont::LoadFont(const std::string& fn) {
-    storeFontValues(tables_, FontKind::Hindi, readFontFile(fn, FontKind::Hindi));
+    bool more = false;
+    storeFontValues(tables_, FontKind::Hindi, readFontFile(fn, FontKind::Hindi, more));
+    loadedHasMore_ = more;
 }
 
 bool frmFont::LoadFontJukta(const std::string& fn) {
     return runReported(QStringLiteral("Error!"), [this, &fn] {
-        storeFontValues(tables_, FontKind::Jukta512, readFontFile(fn, FontKind::Jukta512));
+        bool more = false;
+        storeFontValues(tables_, FontKind::Jukta512, readFontFile(fn, FontKind::Jukta512, more));
+        loadedHasMore_ = more;
     });
 }
 
@@ -44,6 +49,7 @@ void frmFont::cmdLoad_Click() {
         return;
     }
     tables_.JuktaMode = jukta;
+    markSaved(tables_.FontFile, loadedHasMore_);
     FrameJ->setVisible(jukta);
     if (!runReported(QStringLiteral("Error Loading File"), [this] { LoadCharacter(0); })) {
         return;
@@ -59,12 +65,20 @@ void frmFont::cmdSave_Click() {
         return;
     }
     if (!tables_.FontFile.empty()) {
-        runReported(QStringLiteral("Error Saving File"), [this] { SaveFont(tables_.FontFile); });
+        saveFontTo(tables_.FontFile);
     }
 }
 
 void frmFont::cmdConvertToHex_Click() {
     if (tables_.FontFile.empty()) {
+        return;
+    }
+    // The export refuses a HEX name that is the font file itself; there is nothing to ask then.
+    const std::string target = hexout::hexFileName(tables_.FontFile);
+    const std::string documentHex =
+        documentFile_.empty() ? std::string() : hexout::hexFileName(documentFile_);
+    if (!sameFile(target, tables_.FontFile) &&
+        !confirmReplace(target, documentHex, QStringLiteral("the HEX of the font"))) {
         return;
     }
     runReported(QStringLiteral("Error Writing HEX File"), [this] { hexout::writeHexFile(tables_); });

@@ -27,6 +27,7 @@ void frmFont::LoadCharacter(int Index) {
     if (tables_.JuktaMode) {
         showConjunctPair(Index);
     }
+    rememberShownGlyph();
 }
 
 void frmFont::showKind(std::optional<int> kind) {
@@ -48,17 +49,8 @@ void frmFont::showConjunctPair(int Index) {
 }
 
 void frmFont::SaveCharacter(int Index) {
-    canvas_->GetMap();
-    editor::GlyphControls controls;
-    controls.kind = editor::kindFromOptions(optIkaar->isChecked(), optVowel->isChecked());
-    controls.colsIndex = cmbCols->listIndex();
-    controls.centreIndex = cmbCentre->listIndex();
-    for (int k = 0; k < kPairBytes; ++k) {
-        controls.conjunctTexts[static_cast<std::size_t>(k)] =
-            toStdString(txtJukta[static_cast<std::size_t>(k)]->text());
-    }
     // The whole record is built before anything is written, so a failure leaves the tables as they were.
-    const editor::GlyphRecord record = editor::buildRecord(controls, tables_.CharMap, tables_.JuktaMode);
+    const editor::GlyphRecord record = recordFromControls(tables_.CharMap);
     editor::storeRecord(tables_, Index, record);
 }
 

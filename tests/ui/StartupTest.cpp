@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -21,7 +22,8 @@ TEST_F(StartupTest, EveryControlExistsUnderItsName) {
         EXPECT_EQ(widget->parentWidget(), row.container[0] == '\0' ? &window : control(row.container))
             << row.name;
     }
-    EXPECT_EQ(window.size(), QSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight)));
+    EXPECT_EQ(window.size(),
+              QSize(window.scale().toPixels(kClientWidth), window.scale().toPixels(kClientHeight)));
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size";
 }
 
@@ -86,32 +88,55 @@ TEST_F(StartupTest, PictureShowsGridLimitLineAndDarkLeds) {
 
     QWidget* marker = control("shpCentre");
     EXPECT_EQ(pic()->markerLeft(), 240.0f) << "over column one";
-    EXPECT_EQ(marker->geometry(),
-              QRect(twipsToPixels(240), marker->y(), twipsToPixels(135), twipsToPixels(135)));
+    EXPECT_EQ(marker->geometry(), QRect(QPoint(window.scale().toPixels(240), marker->y()),
+                                        window.scale().rect(480, 240, 135, 135).size()));
     EXPECT_EQ(marker->palette().color(QPalette::Window), QColor(0, 192, 192));
     EXPECT_LT(marker->y(), pic()->y()) << "above the canvas";
 }
 
-// Every caption and list entry must be readable in Qt's default font at the chosen scale.
-TEST_F(StartupTest, CaptionsFitTheirControls) {
+// Every caption and list entry of `window` is readable in its font.
+void expectCaptionsFit(const frmFont& window) {
     for (const ControlRow& row : windowLayout()) {
-        QWidget* widget = control(row.name);
+        const auto* widget = window.findChild<const QWidget*>(QString::fromLatin1(row.name));
+        ASSERT_NE(widget, nullptr) << row.name;
         QFontMetrics metrics = widget->fontMetrics();
-        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
             EXPECT_LE(metrics.horizontalAdvance(button->text()) +
                           2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin),
                       widget->width())
                 << row.name;
-        } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
             EXPECT_LE(metrics.horizontalAdvance(box->title()), widget->width()) << row.name;
-        } else if (qobject_cast<QRadioButton*>(widget) != nullptr ||
-                   qobject_cast<QLabel*>(widget) != nullptr || qobject_cast<QComboBox*>(widget) != nullptr) {
+        } else if (qobject_cast<const QRadioButton*>(widget) != nullptr ||
+                   qobject_cast<const QLabel*>(widget) != nullptr ||
+                   qobject_cast<const QComboBox*>(widget) != nullptr) {
             EXPECT_LE(widget->sizeHint().width(), widget->width()) << row.name;
         }
         if (row.kind != ControlKind::Frame && row.kind != ControlKind::Shape) {
             EXPECT_LE(metrics.height(), widget->height()) << row.name;
         }
     }
+}
+
+// Whatever the desktop's font, and at 125 % and 150 % of its size, the window grows until every caption
+// fits; the usual fonts keep the usual size.
+TEST_F(StartupTest, CaptionsFitTheirControlsInAnyFontSize) {
+    expectCaptionsFit(window);
+    EXPECT_LE(window.scale().twipsPerPixel(), kTwipsPerPixel);
+    const QFont original = QApplication::font();
+    double previous = window.scale().twipsPerPixel();
+    for (double factor : {1.25, 1.5}) {
+        SCOPED_TRACE(factor);
+        QFont larger = original;
+        larger.setPointSizeF(original.pointSizeF() * factor);
+        QApplication::setFont(larger);
+        frmFont scaled;
+        expectCaptionsFit(scaled);
+        EXPECT_LT(scaled.scale().twipsPerPixel(), previous);
+        EXPECT_GT(scaled.width(), window.width());
+        previous = scaled.scale().twipsPerPixel();
+    }
+    QApplication::setFont(original);
 }
 
 TEST_F(StartupTest, TabOrderFollowsTabIndex) {

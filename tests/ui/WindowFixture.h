@@ -28,6 +28,11 @@ class WindowTest : public ::testing::Test {
     WindowTest() {
         window.setErrorSink(
             [this](const QString& title, const QString& text) { messages.emplace_back(title, text); });
+        window.setQuestionSink([this](const QString&, const QString& text, QMessageBox::StandardButtons,
+                                      QMessageBox::StandardButton) {
+            questions.push_back(text);
+            return answer;
+        });
         window.show();
     }
 
@@ -92,6 +97,9 @@ class WindowTest : public ::testing::Test {
 
     frmFont window;
     std::vector<std::pair<QString, QString>> messages;
+    // Questions the window asked, and the answer each one gets.
+    QStringList questions;
+    QMessageBox::StandardButton answer = QMessageBox::No;
 };
 
 }  // namespace ledfont::ui
