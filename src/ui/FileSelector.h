@@ -19,6 +19,8 @@ using FontFileSink = std::function<void(const std::string& fontFile)>;
 
 // The item role that holds the full path of an entry of the folder list.
 inline constexpr int kFolderPathRole = Qt::UserRole;
+// The item role that holds a file's name as the system spells it (see FileListBox::fileNameBytes).
+inline constexpr int kFileNameRole = Qt::UserRole + 1;
 
 // The drive list: drive letters on Windows, the mounted volumes elsewhere (root first). Emits change()
 // when the user picks another drive.
@@ -90,8 +92,11 @@ class FileListBox : public QListWidget {
     void setPath(const QString& path);
     // The listed folder in native form.
     QString path() const;
-    // The chosen file's name, or an empty text when none is chosen.
+    // The chosen file's name as shown, or an empty text when none is chosen.
     QString fileName() const;
+    // The chosen file's name as the system spells it: the very bytes on POSIX systems, where a name need not
+    // be UTF-8 text and is shown with a replacement mark; UTF-8 on Windows.
+    std::string fileNameBytes() const;
 
   signals:
     void click();

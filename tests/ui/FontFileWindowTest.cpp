@@ -171,6 +171,25 @@ TEST_F(FontFileWindowTest, FontFileAtTheRootHasOneSeparator) {
     EXPECT_EQ(text("lblFile"), "File : " + QDir::rootPath() + name);
 }
 
+// A name that is not UTF-8 (an old Latin-1 disk, say) is listed with a replacement mark and still names
+// its own file when loaded and saved.
+TEST_F(FontFileWindowTest, FileNamesThatAreNotTextAreListedLoadedAndSaved) {
+    const std::string raw = "caf\xE9.txt";
+    const auto font = makeFont(FontKind::Hindi, 12);
+    saveFontFile(folder.path() / raw, *font);
+    const QString shown = QStringLiteral("caf\uFFFD.txt");
+    load(shown, FontKind::Hindi);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(tables().FontFile, (folder.path() / raw).string());
+    EXPECT_EQ(text("lblFile"), "File : " + path(shown));
+    EXPECT_TRUE(tables().FontData == font->FontData);
+    paintDarkCell();
+    click("cmdSave");
+    EXPECT_TRUE(messages.empty() && questions.empty());
+    EXPECT_EQ(test::readFile(folder.path() / raw), formatFontText(tables()));
+    EXPECT_NE(test::readFile(folder.path() / raw), formatFontText(*font));
+}
+
 TEST_F(FontFileWindowTest, HiddenJconvButtonConvertsItsFixedFilesInTheCurrentFolder) {
     CurrentFolder inside(dir);
     QByteArray list;
