@@ -82,26 +82,30 @@ QWidget* createControl(const ControlRow& row, QWidget* container, const TwipsSca
 }
 
 void placeControl(QWidget* widget, const ControlRow& row, const TwipsScale& scale) {
-    widget->setGeometry(scale.rect(row.left, row.top, row.width, row.height));
+    QRect place = scale.rect(row.left, row.top, row.width, row.height);
+    const int line = widget->fontMetrics().height();
+    if (row.kind != ControlKind::Frame && row.kind != ControlKind::Shape && place.height() < line) {
+        place.adjust(0, -(line - place.height()) / 2, 0, 0);
+        place.setHeight(line);
+    }
+    widget->setGeometry(place);
 }
 
-bool captionFits(const QWidget* widget, const ControlRow& row, const TwipsScale& scale) {
-    if (row.kind == ControlKind::Shape || row.kind == ControlKind::Picture) {
-        return true;
-    }
-    const QSize room = scale.rect(row.left, row.top, row.width, row.height).size();
+bool captionWidthFits(const QWidget* widget, const ControlRow& row, const TwipsScale& scale) {
+    const int room = scale.rect(row.left, row.top, row.width, row.height).width();
     const QFontMetrics metrics = widget->fontMetrics();
-    int width = 0;
     if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-        width = metrics.horizontalAdvance(button->text()) +
-                2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
-    } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-        return metrics.horizontalAdvance(frame->title()) <= room.width();
-    } else if (row.kind == ControlKind::Option || row.kind == ControlKind::Label ||
-               row.kind == ControlKind::Combo) {
-        width = widget->sizeHint().width();
+        return metrics.horizontalAdvance(button->text()) +
+                   2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin) <=
+               room;
     }
-    return width <= room.width() && metrics.height() <= room.height();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        return metrics.horizontalAdvance(frame->title()) <= room;
+    }
+    if (row.kind == ControlKind::Option || row.kind == ControlKind::Label || row.kind == ControlKind::Combo) {
+        return widget->sizeHint().width() <= room;
+    }
+    return true;
 }
 
 }  // namespace ledfont::ui

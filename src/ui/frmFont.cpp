@@ -170,10 +170,11 @@ void frmFont::startFileSelector() {
 }
 
 void frmFont::fitToFont() {
-    // Lists are filled by now, so their entries count too. Each step grows the window by 3 %.
+    // Lists are filled by now, so their entries count too. Each step grows the window by 3 %; a caption
+    // too tall for its control only grows that control (placeControl).
     auto fits = [this](const TwipsScale& scale) {
         return std::ranges::all_of(windowLayout(), [&](const ControlRow& row) {
-            return captionFits(child<QWidget>(this, QString::fromLatin1(row.name)), row, scale);
+            return captionWidthFits(child<QWidget>(this, QString::fromLatin1(row.name)), row, scale);
         });
     };
     double twipsPerPixel = kTwipsPerPixel;
