@@ -24,6 +24,9 @@ class FieldReader {
     // A failing stream throws Error(DeviceIOError).
     bool next(std::string& field, long& line);
 
+    // True when next() would find another field. Looks at one byte at most, so it stays cheap on any input.
+    bool hasNext() { return fieldAfterComma_ || peek() >= 0; }
+
     // True when the field last read was longer than kMaxFieldChars; `field` then holds only its start.
     bool fieldCut() const { return cut_; }
 

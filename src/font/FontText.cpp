@@ -67,7 +67,7 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& 
     if (firstFailure) {
         throw *firstFailure;
     }
-    moreFollow = reader.next(field, line);
+    moreFollow = reader.hasNext();
     return values;
 }
 
