@@ -5,15 +5,14 @@
 namespace ledfont::editor {
 
 GlyphView glyphView(const FontDataTable& font, int glyph) {
+    const Glyph record = recordAt(font, glyph);
     GlyphView view;
-    int width = font(glyph, 0);
     // A width the list has no entry for is shown, and so stored again, as the full 16 columns.
-    view.width = (width == 0 || width > kMaxWidth) ? kMaxWidth : width;
+    view.width = record.shownWidth();
     view.colsIndex = view.width - 1;
-    view.centreIndex = glyphCentre(font, glyph) - 1;
-    int kind = glyphKind(font, glyph);
-    if (kind <= 2) {
-        view.kind = kind;
+    view.centreIndex = record.centre - 1;
+    if (record.kindNumber() <= 2) {
+        view.kind = record.kindNumber();
     }
     return view;
 }
@@ -38,12 +37,16 @@ int kindFromOptions(bool ikaar, bool vowel) {
 }
 
 GlyphRecord buildRecord(const GlyphControls& controls, const CharMapArray& charMap, bool juktaMode) {
-    GlyphRecord record;
-    record.bytes[0] = checkedByte(controls.colsIndex + 1);
-    record.bytes[1] = checkedByte(controls.kind * 16 + controls.centreIndex + 1);
+    // The two header bytes are computed as the controls give them, so a value out of range overflows
+    // instead of wrapping; CharMap already holds the bitmap in the record's layout.
+    std::array<std::uint8_t, kRecordBytes> bytes{};
+    bytes[0] = checkedByte(controls.colsIndex + 1);
+    bytes[1] = checkedByte(controls.kind * 16 + controls.centreIndex + 1);
     for (int i = 0; i < kBitmapBytes; ++i) {
-        record.bytes[static_cast<std::size_t>(2 + i)] = charMap(i);
+        bytes[static_cast<std::size_t>(2 + i)] = charMap(i);
     }
+    GlyphRecord record;
+    record.bytes = Glyph::decode(bytes).encode();
     if (juktaMode) {
         record.pair = std::array<std::uint8_t, kPairBytes>{conjunctFromText(controls.conjunctTexts[0]),
                                                            conjunctFromText(controls.conjunctTexts[1])};
@@ -53,14 +56,9 @@ GlyphRecord buildRecord(const GlyphControls& controls, const CharMapArray& charM
 
 void storeRecord(FontTables& tables, int glyph, const GlyphRecord& record) {
     checkIndex(glyph, FontDataTable::kRowUpper);
-    for (int i = 0; i < kRecordBytes; ++i) {
-        tables.FontData.set(glyph, i, record.bytes[static_cast<std::size_t>(i)]);
-    }
-    if (record.pair) {
-        for (int k = 0; k < kPairBytes; ++k) {
-            tables.JuktaData.set(glyph, k, (*record.pair)[static_cast<std::size_t>(k)]);
-        }
-    }
+    setGlyph(tables, glyph,
+             Glyph::decode(record.bytes, record.pair.value_or(std::array<std::uint8_t, kPairBytes>{})),
+             record.pair.has_value());
 }
 
 int nextGlyph(int current, bool juktaMode) {

@@ -124,9 +124,16 @@ void LedCanvas::CentreClick(int listIndex) {
 }
 
 void LedCanvas::ShowBitmap(const FontDataTable& font, int glyph) {
+    const Glyph shown = recordAt(font, glyph);
     pic_.clear();
     DrawGrid();
-    lightClearedBits(*this, kCells, [&](int i) { return font(glyph, 2 + i); });
+    for (int c = 0; c < kCells; ++c) {
+        for (int r = 0; r < kCells; ++r) {
+            if (shown.lit(c, r)) {
+                OnLED(c, r);
+            }
+        }
+    }
 }
 
 }  // namespace ledfont::editor

@@ -26,7 +26,10 @@ class Raster : public PictureSurface {
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void box(float x1, float y1, float x2, float y2, Colour colour) override;
     Colour point(float x, float y) const override;
-    void clear() override { pixels_.fill(kBlack); }
+    void clear() override {
+        pixels_.fill(kBlack);
+        ++generation_;
+    }
 
     double outerWidth() const override { return geometry_.width; }
     double outerHeight() const override { return geometry_.height; }

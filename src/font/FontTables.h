@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "font/Error.h"
+#include "font/Glyph.h"
 
 namespace ledfont {
 
@@ -81,10 +83,6 @@ class ByteMatrix {
 
 enum class FontKind { Hindi, Jukta512 };
 
-constexpr int kRecordBytes = 34;
-constexpr int kBitmapBytes = 32;
-constexpr int kPairBytes = 2;
-
 constexpr int glyphCount(FontKind kind) {
     return kind == FontKind::Hindi ? 128 : 512;
 }
@@ -115,22 +113,36 @@ struct FontTables {
     bool operator==(const FontTables&) const = default;
 };
 
-// The four readings of a glyph record.
+// Glyph `glyph` as a value, with its conjunct pair from JuktaData.
+inline Glyph glyphAt(const FontTables& tables, int glyph) {
+    const auto row = tables.FontData.row(glyph);
+    return Glyph::decode(row.first<kRecordBytes>(), {tables.JuktaData(glyph, 0), tables.JuktaData(glyph, 1)});
+}
+// Writes the record of `value` into row `glyph`, and its pair too when `withPair`; the row is checked first,
+// so a bad index writes nothing.
+inline void setGlyph(FontTables& tables, int glyph, const Glyph& value, bool withPair) {
+    const auto record = value.encode();
+    std::copy(record.begin(), record.end(), tables.FontData.row(glyph).begin());
+    if (withPair) {
+        std::copy(value.pair.begin(), value.pair.end(), tables.JuktaData.row(glyph).begin());
+    }
+}
+
+// The readings of one glyph record that the tools need without the whole value.
+inline Glyph recordAt(const FontDataTable& font, int glyph) {
+    return Glyph::decode(font.row(glyph).first<kRecordBytes>());
+}
 inline int glyphWidth(const FontDataTable& font, int glyph) {
-    int width = font(glyph, 0);
-    return width == 0 ? 16 : width;
+    return recordAt(font, glyph).readWidth();
 }
 inline int glyphKind(const FontDataTable& font, int glyph) {
-    return font(glyph, 1) >> 4;
+    return recordAt(font, glyph).kindNumber();
 }
 inline int glyphCentre(const FontDataTable& font, int glyph) {
-    return font(glyph, 1) & 15;
+    return recordAt(font, glyph).centre;
 }
-// A 0 bit is a lit LED.
 inline bool ledLit(const FontDataTable& font, int glyph, int column, int row) {
-    checkIndex(column, 15);
-    checkIndex(row, 15);
-    return ((font(glyph, 2 + 2 * column + row / 8) >> (row % 8)) & 1) == 0;
+    return recordAt(font, glyph).lit(column, row);
 }
 
 }  // namespace ledfont

@@ -59,9 +59,13 @@ std::uint8_t textToByte(std::string_view text) {
     return static_cast<std::uint8_t>(value);
 }
 
-std::string byteToHexText(std::uint8_t value) {
+std::string hexText(unsigned long value, int digits) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[value >> 4], kDigits[value & 15]};
+    std::string text;
+    for (; value > 0 || digits > 0; value /= 16, --digits) {
+        text.insert(text.begin(), kDigits[value % 16]);
+    }
+    return text;
 }
 
 }  // namespace ledfont

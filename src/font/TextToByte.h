@@ -17,8 +17,14 @@ std::string_view trimBlanks(std::string_view text);
 // number (the empty text, signs, fractions, letters) throws TypeMismatch.
 std::uint8_t textToByte(std::string_view text);
 
+// `value` in upper-case hexadecimal, zero-padded to `digits` (more digits when it needs them): the one
+// place that writes hexadecimal text.
+std::string hexText(unsigned long value, int digits);
+
 // A byte as two upper-case hexadecimal digits, "00".."FF": the form the HEX records, the glyph codes and
 // the conjunct lists all use.
-std::string byteToHexText(std::uint8_t value);
+inline std::string byteToHexText(std::uint8_t value) {
+    return hexText(value, 2);
+}
 
 }  // namespace ledfont

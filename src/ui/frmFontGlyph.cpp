@@ -19,10 +19,10 @@ void frmFont::LoadCharacter(int Index) {
     }
     canvas_->ShowBitmap(tables_.FontData, Index);
     showKind(view.kind);
+    // Selecting from code runs the Click handlers at once: cmbCols_Click draws the limit line and
+    // cmbCentre_Click places the marker, so neither is repeated here.
     cmbCols->setListIndex(view.colsIndex);
-    canvas_->DrawLimitLine(view.width);
     cmbCentre->setListIndex(view.centreIndex);
-    canvas_->CentreClick(cmbCentre->listIndex());
     lblLoc->setText(toQString(glyphCode(kindOf(tables_.JuktaMode), Index)));
     if (tables_.JuktaMode) {
         showConjunctPair(Index);
@@ -42,9 +42,13 @@ void frmFont::showConjunctPair(int Index) {
     for (int k = 0; k < kPairBytes; ++k) {
         auto slot = static_cast<std::size_t>(k);
         std::uint8_t value = tables_.JuktaData(Index, k);
-        txtJukta[slot]->setText(toQString(editor::conjunctText(value)));
-        // A byte above 7F has no entry: the list shows none and the text box keeps the byte.
-        cmbJuk[slot]->setListIndex(editor::conjunctListIndex(value));
+        // cmbJuk_Click writes the entry's text, the byte's two digits; a byte above 7F has no entry, and
+        // the text box is given the byte here.
+        const int entry = editor::conjunctListIndex(value);
+        if (entry < 0) {
+            txtJukta[slot]->setText(toQString(editor::conjunctText(value)));
+        }
+        cmbJuk[slot]->setListIndex(entry);
     }
 }
 

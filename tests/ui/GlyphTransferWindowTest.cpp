@@ -36,6 +36,16 @@ TEST_F(GlyphTransferWindowTest, GlyphCodesOfBothKinds) {
     }
 }
 
+// Showing a glyph clears the picture, draws the grid and the lit boxes; the width list's Click handler then
+// draws the grid again and the limit line, once: nothing is drawn twice.
+TEST_F(GlyphTransferWindowTest, ShowingAGlyphDrawsEachStepOnce) {
+    setRecord(5, 9, 0x13, 0xF0);  // rows 0..3 and 8..11 of every column lit
+    const unsigned long before = raster().generation();
+    window.LoadCharacter(5);
+    EXPECT_EQ(raster().generation() - before, 1u + 34u + 128u + 34u + 1u);
+    EXPECT_EQ(greenLineX(), 90);
+}
+
 TEST_F(GlyphTransferWindowTest, GlyphTwoNinetySixSetsTheCaptionForGood) {
     const QString before = window.windowTitle();
     showJukta(295);

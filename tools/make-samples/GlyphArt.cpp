@@ -26,11 +26,9 @@ int kindNumber(const std::string& name) {
 }
 
 void blankGlyph(FontTables& tables, int glyph) {
-    tables.FontData.set(glyph, 0, 8);
-    tables.FontData.set(glyph, 1, 0);
-    for (int b = 2; b < kRecordBytes; ++b) {
-        tables.FontData.set(glyph, b, 0xFF);
-    }
+    Glyph blank;
+    blank.width = 8;
+    setGlyph(tables, glyph, blank, false);
 }
 
 }  // namespace
@@ -71,10 +69,11 @@ void readGlyphArt(std::istream& in, FontTables& tables) {
                 fail(lineNo, text);
             }
         }
-        tables.FontData.set(glyph, 0, width);
-        tables.FontData.set(glyph, 1, kindNumber(kind) * 16 + centre);
-        tables.JuktaData.set(glyph, 0, pair0);
-        tables.JuktaData.set(glyph, 1, pair1);
+        Glyph art;
+        art.width = static_cast<std::uint8_t>(width);
+        art.kind = static_cast<GlyphKind>(kindNumber(kind));
+        art.centre = static_cast<std::uint8_t>(centre);
+        art.pair = {checkedByte(pair0), checkedByte(pair1)};
         for (int row = 0; row < 16; ++row) {
             if (!std::getline(in, text)) {
                 ErrorPlace place;
@@ -89,12 +88,10 @@ void readGlyphArt(std::istream& in, FontTables& tables) {
                 if (text[col] != '#' && text[col] != '.') {
                     fail(lineNo, text);
                 }
-                if (text[col] == '#') {
-                    int byte = 2 + 2 * col + row / 8;
-                    tables.FontData.set(glyph, byte, tables.FontData(glyph, byte) & ~(1 << (row % 8)));
-                }
+                art.setLit(col, row, text[col] == '#');
             }
         }
+        setGlyph(tables, glyph, art, true);
     }
 }
 
