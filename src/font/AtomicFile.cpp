@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
@@ -16,7 +17,9 @@
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
+
 #include <unistd.h>
+#include <csignal>
 #endif
 
 namespace ledfont {
@@ -72,6 +75,21 @@ std::optional<fs::perms> existingFilePerms(const fs::path& path, const fs::path&
     }
 }
 
+// The rename would replace a file that may not be written; an in-place writer would be refused, and so is
+// this one. A file with no write bit at all is refused even for the superuser, whom the access check lets
+// write anything.
+void refuseReadOnly([[maybe_unused]] const fs::path& resolved, fs::perms perms, const fs::path& target) {
+    constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((perms & anyWrite) == fs::perms::none) {
+        fail(ErrorCode::PermissionDenied, target);
+    }
+#ifndef _WIN32
+    if (::faccessat(AT_FDCWD, resolved.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {
+        fail(ErrorCode::PermissionDenied, target);
+    }
+#endif
+}
+
 fs::path folderOf(const fs::path& path) {
     fs::path folder = path.parent_path();
     return folder.empty() ? fs::path(".") : folder;
@@ -95,12 +113,19 @@ ErrorCode openFailure(int err) {
 
 #ifndef _WIN32
 
+// The new content is written to a file of its own beside the target and renamed over it when complete. On
+// Linux that file is first unnamed (O_TMPFILE), so a writer killed before the content is complete leaves
+// nothing behind; it gets a name only for the rename. Elsewhere, or where the file system has no unnamed
+// files, it is a named temporary from the start.
 class TemporaryFile {
   public:
-    TemporaryFile(const fs::path& resolved, const fs::path& target) : target_(target) {
-        std::mt19937_64 random(std::random_device{}());
+    TemporaryFile(const fs::path& resolved, const fs::path& target)
+        : target_(target), random_(std::random_device{}()) {
+        if (openUnnamed(folderOf(resolved))) {
+            return;
+        }
         for (int i = 0; i < kMaxNameTries; ++i) {
-            path_ = temporaryName(resolved, random);
+            path_ = temporaryName(resolved, random_);
             fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd_ >= 0) {
                 return;
@@ -117,7 +142,7 @@ class TemporaryFile {
         if (fd_ >= 0) {
             ::close(fd_);
         }
-        if (!committed_) {
+        if (!committed_ && !path_.empty()) {
             ::unlink(path_.c_str());
         }
     }
@@ -151,11 +176,52 @@ class TemporaryFile {
         }
     }
 
-    // Flushes, closes and renames over `resolved`; from here on the temporary is the target.
-    void commit(const fs::path& resolved) {
+    // Flushes and renames over `resolved`; from here on the temporary is the target. `replacing` says
+    // whether a target stood there when the write began.
+    void commit(const fs::path& resolved, bool replacing) {
         if (::fsync(fd_) != 0) {
             failWith(errno);
         }
+        if (path_.empty()) {
+            commitUnnamed(resolved, replacing);
+        } else {
+            commitNamed(resolved);
+        }
+        committed_ = true;
+        syncFolder(folderOf(resolved));
+    }
+
+  private:
+    [[noreturn]] void failWith(int err) { fail(errorFromErrno(err), target_, err); }
+
+    bool openUnnamed([[maybe_unused]] const fs::path& folder) {
+#ifdef O_TMPFILE
+        // Any failure (an old kernel, a file system without unnamed files, no /proc to name it through)
+        // leaves the named temporary, which then reports what is really wrong.
+        fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd_ < 0) {
+            return false;
+        }
+        struct stat linked {};
+        if (::stat(procPath().c_str(), &linked) == 0) {
+            return true;
+        }
+        ::close(fd_);
+        fd_ = -1;
+#endif
+        return false;
+    }
+
+    // The name through which an unnamed file can be linked without privileges (AT_EMPTY_PATH needs them).
+    std::string procPath() const {
+        return "/proc/self/fd/" + std::to_string(fd_);
+    }
+
+    bool linkTo(const fs::path& name) const {
+        return ::linkat(AT_FDCWD, procPath().c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    }
+
+    void commitNamed(const fs::path& resolved) {
         int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) {
@@ -164,12 +230,33 @@ class TemporaryFile {
         if (::rename(path_.c_str(), resolved.c_str()) != 0) {
             failWith(errno);
         }
-        committed_ = true;
-        syncFolder(folderOf(resolved));
     }
 
-  private:
-    [[noreturn]] void failWith(int err) { fail(errorFromErrno(err), target_, err); }
+    void commitUnnamed(const fs::path& resolved, bool replacing) {
+        // A new target is named at once: no moment with a temporary name at all.
+        if (!replacing && linkTo(resolved)) {
+            return;
+        }
+        if (!replacing && errno != EEXIST) {
+            failWith(errno);
+        }
+        // A link cannot replace a file, so the content takes a temporary name and is renamed over the target
+        // right away; only a kill between these two calls leaves the temporary behind.
+        for (int i = 0; i < kMaxNameTries; ++i) {
+            fs::path name = temporaryName(resolved, random_);
+            if (linkTo(name)) {
+                path_ = std::move(name);
+                if (::rename(path_.c_str(), resolved.c_str()) != 0) {
+                    failWith(errno);
+                }
+                return;
+            }
+            if (errno != EEXIST) {
+                failWith(errno);
+            }
+        }
+        fail(ErrorCode::FileAlreadyExists, target_);
+    }
 
     // Makes the rename itself durable; the data is already safe, so a failure here is not reported.
     static void syncFolder(const fs::path& folder) {
@@ -181,7 +268,8 @@ class TemporaryFile {
     }
 
     fs::path target_;
-    fs::path path_;
+    fs::path path_;  // empty while the file has no name
+    std::mt19937_64 random_;
     int fd_ = -1;
     bool committed_ = false;
 };
@@ -194,7 +282,7 @@ void writeResolved(const fs::path& resolved, const fs::path& target, std::string
         temporary.keepOwner(resolved);
         temporary.setPermissions(*perms & fs::perms::mask);
     }
-    temporary.commit(resolved);
+    temporary.commit(resolved, perms.has_value());
 }
 
 #else
@@ -240,7 +328,16 @@ void writeFileAtomically(const fs::path& target, std::string_view bytes) {
     }
     fs::path resolved = resolveLinks(target);
     std::optional<fs::perms> perms = existingFilePerms(resolved, target);
+    if (perms) {
+        refuseReadOnly(resolved, *perms, target);
+    }
     writeResolved(resolved, target, bytes, perms);
+}
+
+void ignoreFileSizeSignal() {
+#ifndef _WIN32
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 }  // namespace ledfont
