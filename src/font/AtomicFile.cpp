@@ -16,6 +16,7 @@
 #include <fstream>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <unistd.h>
@@ -122,18 +123,24 @@ class TemporaryFile {
     TemporaryFile(const fs::path& resolved, const fs::path& target)
         : target_(target), random_(std::random_device{}()) {
         if (openUnnamed(folderOf(resolved))) {
+            (void)::flock(fd_, LOCK_EX);
             return;
         }
         for (int i = 0; i < kMaxNameTries; ++i) {
             path_ = temporaryName(resolved, random_);
             fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ >= 0) {
+            if (fd_ >= 0 && lockedAsCreated()) {
                 return;
             }
-            if (errno != EEXIST) {
+            if (fd_ < 0 && errno != EEXIST) {
                 fail(openFailure(errno), target_, errno);
             }
+            if (fd_ >= 0) {
+                ::close(fd_);
+                fd_ = -1;
+            }
         }
+        path_.clear();
         fail(ErrorCode::FileAlreadyExists, target_);
     }
     TemporaryFile(const TemporaryFile&) = delete;
@@ -193,6 +200,16 @@ class TemporaryFile {
 
   private:
     [[noreturn]] void failWith(int err) { fail(errorFromErrno(err), target_, err); }
+
+    // Takes the lock that tells removeDeadTemporaries this writer lives; false when, before the lock was
+    // taken, another writer took the new file for a dead one's and removed it.
+    bool lockedAsCreated() const {
+        struct stat opened {};
+        struct stat named {};
+        return ::flock(fd_, LOCK_EX) != 0 ||
+               (::fstat(fd_, &opened) == 0 && ::lstat(path_.c_str(), &named) == 0 &&
+                opened.st_dev == named.st_dev && opened.st_ino == named.st_ino);
+    }
 
     bool openUnnamed([[maybe_unused]] const fs::path& folder) {
 #ifdef O_TMPFILE
@@ -274,15 +291,50 @@ class TemporaryFile {
     bool committed_ = false;
 };
 
+bool isTemporaryOf(const std::string& name, const std::string& prefix) {
+    return name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+           name.find_first_not_of("0123456789", prefix.size()) == std::string::npos;
+}
+
+// A writer killed between naming its content and renaming it (or, without unnamed files, at any moment)
+// leaves a temporary. Every writer holds a lock on its temporary from before the temporary has a name until
+// it ends, so one whose lock can be taken belongs to a dead writer and is removed; the next save of a file
+// thus clears what a killed one left. Best effort: nothing here fails the save.
+void removeDeadTemporaries(const fs::path& resolved) {
+    const std::string prefix = "." + resolved.filename().string() + ".tmp-";
+    std::error_code ec;
+    for (fs::directory_iterator it(folderOf(resolved), ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& path = it->path();
+        if (!isTemporaryOf(path.filename().string(), prefix)) {
+            continue;
+        }
+        int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat opened {};
+        struct stat named {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+            ::lstat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+            opened.st_ino == named.st_ino) {
+            ::unlink(path.c_str());
+        }
+        ::close(fd);
+    }
+}
+
 void writeResolved(const fs::path& resolved, const fs::path& target, std::string_view bytes,
                    std::optional<fs::perms> perms) {
-    TemporaryFile temporary(resolved, target);
-    temporary.write(bytes);
-    if (perms) {
-        temporary.keepOwner(resolved);
-        temporary.setPermissions(*perms & fs::perms::mask);
+    {
+        TemporaryFile temporary(resolved, target);
+        temporary.write(bytes);
+        if (perms) {
+            temporary.keepOwner(resolved);
+            temporary.setPermissions(*perms & fs::perms::mask);
+        }
+        temporary.commit(resolved, perms.has_value());
     }
-    temporary.commit(resolved, perms.has_value());
+    removeDeadTemporaries(resolved);
 }
 
 #else

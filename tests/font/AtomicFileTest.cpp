@@ -187,17 +187,17 @@ TEST(AtomicFile, ParallelWritersLeaveOneCompleteFile) {
     EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
 }
 
-// A writer killed at any moment leaves the old or the new file and nothing else: the new content has no name
-// until it is complete, and gets one only for the rename. Only a kill between naming and renaming, a window
-// of two system calls, can still leave a temporary.
-TEST(AtomicFile, KilledWritersLeaveNoTemporary) {
+// A writer killed at any moment leaves the old or the new file. The new content has no name until it is
+// complete and gets one only for the rename; a kill between naming and renaming can still leave a temporary,
+// which the next save of the file removes.
+TEST(AtomicFile, KilledWritersLeaveNoTemporaryBehindTheNextSave) {
     test::TempFolder folder;
     const fs::path target = folder / "font.txt";
     const std::string content = formatFontText(test::randomTables(5, true));
     writeFileAtomically(target, content);
     std::mt19937 random(20261209);
     std::uniform_int_distribution<int> delayMicroseconds(0, 5000);
-    int leftovers = 0;
+    std::set<std::string> seen;
     int damaged = 0;
     for (int kill = 0; kill < 200; ++kill) {
         pid_t child = ::fork();
@@ -209,15 +209,14 @@ TEST(AtomicFile, KilledWritersLeaveNoTemporary) {
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-        for (const std::string& name : folder.names()) {
-            if (name != "font.txt") {
-                ++leftovers;
-                fs::remove(folder / name);
-            }
-        }
+        const std::set<std::string> names = folder.names();
+        seen.insert(names.begin(), names.end());
         damaged += test::readFile(target) == content ? 0 : 1;
     }
-    EXPECT_EQ(leftovers, 0) << "temporaries left by 200 killed writers";
+    // Temporaries seen right after a kill, for the measurement (--gtest_output=xml).
+    RecordProperty("temporaries_seen", static_cast<int>(seen.size()) - 1);
+    writeFileAtomically(target, content);
+    EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
     EXPECT_EQ(damaged, 0);
 }
 
