@@ -238,12 +238,10 @@ class TemporaryFile {
         return ::linkat(AT_FDCWD, procPath().c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
     }
 
+    // The file stays open, and so locked, until it is renamed: closed before, it would look like a dead
+    // writer's temporary to another writer of the same file. It is flushed already, so closing it later
+    // has nothing left to report.
     void commitNamed(const fs::path& resolved) {
-        int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) {
-            failWith(errno);
-        }
         if (::rename(path_.c_str(), resolved.c_str()) != 0) {
             failWith(errno);
         }

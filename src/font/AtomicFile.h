@@ -13,7 +13,8 @@ namespace ledfont {
 // is not a regular file (folder, device, pipe) is refused with PathFileAccessError, and one that may not be
 // written (no write bit for anyone, even for the superuser, or none for this user) with PermissionDenied. An
 // existing target keeps its permission bits and owner; a new one gets the usual ones for a new file. On Linux
-// the new content has no name until it is complete, so a writer killed part way leaves nothing behind.
+// the new content has no name until it is complete, so a writer killed part way leaves nothing behind; a
+// temporary that a writer killed while renaming did leave is removed by the next write of the same target.
 void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 // Makes a write beyond the process's file-size limit fail with EFBIG, which writeFileAtomically reports as

@@ -1,6 +1,8 @@
 #include "font/AtomicFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -218,6 +220,22 @@ TEST(AtomicFile, KilledWritersLeaveNoTemporaryBehindTheNextSave) {
     writeFileAtomically(target, content);
     EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
     EXPECT_EQ(damaged, 0);
+}
+
+// Only a temporary of this target that no writer holds (locks) is taken for a dead writer's and removed.
+TEST(AtomicFile, RemovesOnlyTemporariesNoWriterHolds) {
+    test::TempFolder folder;
+    for (const char* name : {".font.txt.tmp-1", ".font.txt.tmp-2", ".font.txt.tmp-2x", ".other.txt.tmp-3"}) {
+        test::writeFile(folder / name, "left");
+    }
+    int held = ::open((folder / ".font.txt.tmp-2").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    writeFileAtomically(folder / "font.txt", "new");
+    EXPECT_EQ(folder.names(),
+              (std::set<std::string>{"font.txt", ".font.txt.tmp-2", ".font.txt.tmp-2x", ".other.txt.tmp-3"}));
+    ::close(held);
+    writeFileAtomically(folder / "font.txt", "newer");
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"font.txt", ".font.txt.tmp-2x", ".other.txt.tmp-3"}));
 }
 
 TEST(AtomicFile, WritesThroughSymbolicLinks) {
