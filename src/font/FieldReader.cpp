@@ -23,28 +23,50 @@ bool FieldReader::fill() {
     return true;
 }
 
-void FieldReader::take(char c, std::string& field) {
+bool FieldReader::endsField(int c) {
+    lastWasLineEnd_ = c == '\n' || c == '\r';
+    if (c == ',') {
+        fieldAfterComma_ = true;
+        return true;
+    }
+    if (lastWasLineEnd_) {
+        if (c == '\r' && peek() == '\n') {
+            ++pos_;
+        }
+        ++line_;
+        return true;
+    }
+    return false;
+}
+
+bool FieldReader::take(char c, std::string& field) {
     if (isBlank(c)) {
         // Leading blanks are dropped; inner and trailing ones wait until the field goes on.
-        if (!field.empty() || cut_) {
+        if (!field.empty()) {
             if (blanks_.size() < kMaxFieldChars) {
                 blanks_ += c;
             }
             ++blankCount_;
         }
-        return;
+        return true;
     }
-    if (cut_ || field.size() + blankCount_ + 1 > kMaxFieldChars) {
+    if (field.size() + blankCount_ + 1 > kMaxFieldChars) {
         cut_ = true;
-    } else {
-        field += blanks_;
-        field += c;
+        return false;
     }
+    field += blanks_;
+    field += c;
     blanks_.clear();
     blankCount_ = 0;
+    return true;
 }
 
 bool FieldReader::next(std::string& field, long& line) {
+    if (skipRest_) {
+        skipRest_ = false;
+        for (int c = get(); c >= 0 && !endsField(c); c = get()) {
+        }
+    }
     field.clear();
     blanks_.clear();
     blankCount_ = 0;
@@ -58,19 +80,13 @@ bool FieldReader::next(std::string& field, long& line) {
             return any;
         }
         any = true;
-        lastWasLineEnd_ = c == '\n' || c == '\r';
-        if (c == ',') {
-            fieldAfterComma_ = true;
+        if (endsField(c)) {
             return true;
         }
-        if (c == '\n' || c == '\r') {
-            if (c == '\r' && peek() == '\n') {
-                ++pos_;
-            }
-            ++line_;
+        if (!take(static_cast<char>(c), field)) {
+            skipRest_ = true;
             return true;
         }
-        take(static_cast<char>(c), field);
     }
 }
 

@@ -11,11 +11,13 @@ namespace ledfont {
 // count as one line end, and blanks (space, tab) around a field are dropped. A file that ends with a line end
 // has no empty field after it; an empty file has no field; a comma always separates two fields, so "1," holds
 // "1" and "". The input is read through a fixed-size buffer and never further than the fields asked for need,
-// so a huge file with a good start costs what its start costs.
+// so a huge file with a good start costs what its start costs, and one without separators what its first
+// kMaxFieldChars bytes cost.
 class FieldReader {
   public:
     static constexpr std::size_t kBufferSize = 4096;
     // A field longer than this keeps only its start (see fieldCut), so memory stays bounded on garbage input.
+    // Trailing blanks do not count.
     static constexpr std::size_t kMaxFieldChars = 1024;
 
     explicit FieldReader(std::istream& in) : in_(in) {}
@@ -24,10 +26,13 @@ class FieldReader {
     // A failing stream throws Error(DeviceIOError).
     bool next(std::string& field, long& line);
 
-    // True when next() would find another field. Looks at one byte at most, so it stays cheap on any input.
+    // True when next() would find another field. Looks at one byte at most, so it stays cheap on any input;
+    // after a cut field the unread rest of that field counts as more input.
     bool hasNext() { return fieldAfterComma_ || peek() >= 0; }
 
-    // True when the field last read was longer than kMaxFieldChars; `field` then holds only its start.
+    // True when the field last read was longer than kMaxFieldChars; `field` then holds only its start. Its
+    // rest is not read by that call: the next call skips it first, so a reader that stops at a cut field
+    // never reads on through a field of any length.
     bool fieldCut() const { return cut_; }
 
     // The line on which the input ended (the last line of the file, 1 for an empty file), once next() has
@@ -49,7 +54,10 @@ class FieldReader {
         return static_cast<unsigned char>(buffer_[pos_]);
     }
     bool fill();
-    void take(char c, std::string& field);
+    // Takes a separator `c` just read; false when `c` is part of a field.
+    bool endsField(int c);
+    // Adds `c` to the field; false when that makes the field too long.
+    bool take(char c, std::string& field);
 
     std::istream& in_;
     std::array<char, kBufferSize> buffer_{};
@@ -60,7 +68,8 @@ class FieldReader {
     bool lastWasLineEnd_ = false;
     bool fieldAfterComma_ = false;
     bool cut_ = false;
-    std::string blanks_;  // blanks seen inside a field, kept until a non-blank shows they are not trailing
+    bool skipRest_ = false;  // the field last returned was cut and its rest not yet read
+    std::string blanks_;     // blanks seen inside a field, kept until a non-blank shows they are not trailing
     std::size_t blankCount_ = 0;
 };
 

@@ -62,6 +62,10 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& 
                 firstFailure = e;
             }
         }
+        if (reader.fieldCut()) {
+            // Reading on past a field too long to be a value could mean reading a huge file to its end.
+            throw *firstFailure;
+        }
         values.push_back(value);
     }
     if (firstFailure) {
@@ -78,6 +82,9 @@ std::size_t countFontFields(std::istream& in, std::size_t limit) {
     std::size_t count = 0;
     while (count < limit && reader.next(field, line)) {
         ++count;
+        if (reader.fieldCut()) {
+            break;
+        }
     }
     return count;
 }

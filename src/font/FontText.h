@@ -14,7 +14,9 @@ namespace ledfont {
 // Reads the valueCount(kind) values of a font text and stops there; nothing after them is read. All fields
 // are read before any failure is reported, so a file that ends too early is InputPastEndOfFile (line = where
 // the input ended) even when a field before the end is bad; otherwise the first field that does not convert
-// gives TypeMismatch or Overflow with its line and text.
+// gives TypeMismatch or Overflow with its line and text. A field too long to be a value (more than
+// FieldReader::kMaxFieldChars) stops the reading at once, so a huge file without separators fails fast: the
+// first bad field up to it is reported, the long one ("field too long") when none before it is bad.
 std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind);
 
 // readFontValues that then looks one field further and sets `moreFollow` when the input continues after the
@@ -22,7 +24,9 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind);
 std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& moreFollow);
 
 // The number of fields of a font text, counting no further than `limit`, so a huge file costs what `limit`
-// fields cost. Fields are not converted: this says how many values a file holds, not whether they load.
+// fields cost. Fields are not converted: this says how many values a file holds, not whether they load. A
+// field too long to be a value ends the count there (it is counted, nothing after it is read), so a file
+// without separators costs what its first few kilobytes cost.
 std::size_t countFontFields(std::istream& in, std::size_t limit);
 
 // One field of a font text as its byte. A field the reader cut short is TypeMismatch ("field too long");

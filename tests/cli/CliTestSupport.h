@@ -19,6 +19,9 @@ struct RunResult {
 
 // Runs the built ledfont with `args` and collects its exit status, stdout and stderr.
 RunResult runLedfont(const std::vector<std::string>& args);
+// The same with files limited to `fileSizeLimit` bytes (RLIMIT_FSIZE) and SIGXFSZ at its default action,
+// which kills a process that does not ignore it.
+RunResult runLedfontWithFileSizeLimit(const std::vector<std::string>& args, unsigned long fileSizeLimit);
 
 struct Expected {
     std::vector<std::string> args;

@@ -120,5 +120,26 @@ TEST(LedfontHex, BadInputOrFilesFailWithOneLineAndLeaveTheOutputAlone) {
         });
 }
 
+// The output is refused or fails part way: one line on stderr, exit 1, the old output and nothing else.
+TEST(LedfontHex, AReadOnlyOutputOrAFileSizeLimitFailsAndKeepsTheOldOutput) {
+    TempFolder folder;
+    writeFile(folder / "font.txt", formatFontText(patternTables(true)));
+    writeFile(folder / "font.hex", "keep me");
+    fs::permissions(folder / "font.hex",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    expectFailures(folder,
+                   {{{"hex", folder / "font.txt"}, "Permission denied: " + (folder / "font.hex").string()}});
+
+    fs::permissions(folder / "font.hex", fs::perms::owner_write, fs::perm_options::add);
+    const auto before = folder.snapshot();
+    // 4 KiB is less than the HEX of a Jukta512 font: without SIGXFSZ ignored the process would be killed.
+    RunResult run = runLedfontWithFileSizeLimit({"hex", folder / "font.txt", "--kind", "jukta512"}, 4096);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Disk full: " + (folder / "font.hex").string() + "\n");
+    EXPECT_EQ(folder.snapshot(), before);
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"font.txt", "font.hex"}));
+}
+
 }  // namespace
 }  // namespace ledfont::test

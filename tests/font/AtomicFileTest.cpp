@@ -1,18 +1,27 @@
 #include "font/AtomicFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "font/Error.h"
 #include "font/FontText.h"
+#include "support/PatternTables.h"
 #include "support/TestFiles.h"
 
 namespace ledfont {
@@ -92,6 +101,141 @@ TEST(AtomicFile, UnusableTargetsFailAndChangeNothing) {
     EXPECT_EQ(folder.names(), (std::set<std::string>{"plain", "dir", "pipe", "link-to-dir", "a", "b"}));
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder / "pipe")));
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "link-to-dir")));
+}
+
+// The rename would replace a file that cannot be written in place; it must be refused, as an in-place
+// writer is, also for the superuser (whom the kernel's access check lets write anything).
+TEST(AtomicFile, RefusesATargetThatMayNotBeWritten) {
+    test::TempFolder folder;
+    for (const char* name : {"r--r--r--", "r--------", "---------"}) {
+        test::writeFile(folder / name, "old");
+    }
+    fs::permissions(folder / "r--r--r--",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder / "r--------", fs::perms::owner_read);
+    fs::permissions(folder / "---------", fs::perms::none);
+    fs::create_symlink("r--r--r--", folder / "link");
+    for (const char* name : {"r--r--r--", "r--------", "---------", "link"}) {
+        EXPECT_EQ(writeError(folder / name, "new"), ErrorCode::PermissionDenied) << name;
+    }
+    for (const char* name : {"r--r--r--", "r--------"}) {
+        EXPECT_EQ(test::readFile(folder / name), "old") << name;
+    }
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"r--r--r--", "r--------", "---------", "link"}));
+
+    if (::geteuid() != 0) {
+        return;
+    }
+    // Writable by its owner only, in a folder everyone may write: another user could rename over it.
+    fs::permissions(folder.path(), fs::perms::all);
+    test::writeFile(folder / "theirs", "old");
+    ASSERT_EQ(::chown((folder / "theirs").c_str(), 4321, 4321), 0);
+    pid_t child = ::fork();
+    if (child == 0) {
+        int status = 3;
+        if (::setgid(4322) == 0 && ::setuid(4322) == 0) {
+            try {
+                writeFileAtomically(folder / "theirs", "new");
+                status = 1;
+            } catch (const Error& e) {
+                status = e.code() == ErrorCode::PermissionDenied ? 0 : 2;
+            }
+        }
+        ::_exit(status);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(test::readFile(folder / "theirs"), "old");
+    EXPECT_EQ(folder.names().count("theirs"), 1u);
+    EXPECT_EQ(folder.names().size(), 5u);
+}
+
+// Any number of writers to one file leave one of their complete contents, and a reader meanwhile never sees
+// a partial one.
+TEST(AtomicFile, ParallelWritersLeaveOneCompleteFile) {
+    test::TempFolder folder;
+    const fs::path target = folder / "font.txt";
+    std::vector<std::string> contents;
+    for (std::uint32_t seed = 0; seed < 20; ++seed) {
+        contents.push_back(formatFontText(test::randomTables(seed, true)));
+    }
+    writeFileAtomically(target, contents[0]);
+    auto isComplete = [&](const std::string& text) {
+        return std::find(contents.begin(), contents.end(), text) != contents.end();
+    };
+    std::atomic<bool> writing = true;
+    std::atomic<int> partial = 0;
+    std::thread reader([&] {
+        while (writing) {
+            partial += isComplete(test::readFile(target)) ? 0 : 1;
+        }
+    });
+    std::vector<std::thread> writers;
+    for (const std::string& content : contents) {
+        writers.emplace_back([&target, &content] {
+            for (int i = 0; i < 10; ++i) {
+                writeFileAtomically(target, content);
+            }
+        });
+    }
+    for (std::thread& writer : writers) {
+        writer.join();
+    }
+    writing = false;
+    reader.join();
+    EXPECT_EQ(partial, 0);
+    EXPECT_TRUE(isComplete(test::readFile(target)));
+    EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
+}
+
+// A writer killed at any moment leaves the old or the new file. The new content has no name until it is
+// complete and gets one only for the rename; a kill between naming and renaming can still leave a temporary,
+// which the next save of the file removes.
+TEST(AtomicFile, KilledWritersLeaveNoTemporaryBehindTheNextSave) {
+    test::TempFolder folder;
+    const fs::path target = folder / "font.txt";
+    const std::string content = formatFontText(test::randomTables(5, true));
+    writeFileAtomically(target, content);
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 5000);
+    std::set<std::string> seen;
+    int damaged = 0;
+    for (int kill = 0; kill < 200; ++kill) {
+        pid_t child = ::fork();
+        if (child == 0) {
+            for (;;) {
+                writeFileAtomically(target, content);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::set<std::string> names = folder.names();
+        seen.insert(names.begin(), names.end());
+        damaged += test::readFile(target) == content ? 0 : 1;
+    }
+    // Temporaries seen right after a kill, for the measurement (--gtest_output=xml).
+    RecordProperty("temporaries_seen", static_cast<int>(seen.size()) - 1);
+    writeFileAtomically(target, content);
+    EXPECT_EQ(folder.names(), std::set<std::string>{"font.txt"});
+    EXPECT_EQ(damaged, 0);
+}
+
+// Only a temporary of this target that no writer holds (locks) is taken for a dead writer's and removed.
+TEST(AtomicFile, RemovesOnlyTemporariesNoWriterHolds) {
+    test::TempFolder folder;
+    for (const char* name : {".font.txt.tmp-1", ".font.txt.tmp-2", ".font.txt.tmp-2x", ".other.txt.tmp-3"}) {
+        test::writeFile(folder / name, "left");
+    }
+    int held = ::open((folder / ".font.txt.tmp-2").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    writeFileAtomically(folder / "font.txt", "new");
+    EXPECT_EQ(folder.names(),
+              (std::set<std::string>{"font.txt", ".font.txt.tmp-2", ".font.txt.tmp-2x", ".other.txt.tmp-3"}));
+    ::close(held);
+    writeFileAtomically(folder / "font.txt", "newer");
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"font.txt", ".font.txt.tmp-2x", ".other.txt.tmp-3"}));
 }
 
 TEST(AtomicFile, WritesThroughSymbolicLinks) {

@@ -107,6 +107,22 @@ TEST(FieldReader, LongFieldKeepsOnlyItsStart) {
     EXPECT_FALSE(reader.fieldCut());
 }
 
+// A field without end is cut as soon as it is too long; its rest is read only when a next field is asked for.
+TEST(FieldReader, CutFieldReturnsWithoutReadingItsRest) {
+    for (const std::string& tail :
+         {std::string(64, '9'), std::string(64, '\0'), std::string(32, '1') + " \t"}) {
+        test::EndlessSource source("", tail, 1 << 20);
+        std::istream in(&source);
+        FieldReader reader(in);
+        std::string field;
+        long line = 0;
+        ASSERT_TRUE(reader.next(field, line));
+        EXPECT_TRUE(reader.fieldCut());
+        EXPECT_EQ(field.size(), FieldReader::kMaxFieldChars);
+        EXPECT_LE(source.served(), 2 * FieldReader::kBufferSize);
+    }
+}
+
 // A stream whose device fails on the first read.
 class FailingSource : public std::streambuf {
   protected:

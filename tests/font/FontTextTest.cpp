@@ -78,6 +78,9 @@ TEST(ReadFontValues, FieldsThatDoNotConvert) {
         {std::string(5000, ','), ErrorCode::TypeMismatch, 1, ""},
         // Digits beyond the longest kept field must not be cut down to a number.
         {std::string(5000, '0') + "\r\n" + rest, ErrorCode::TypeMismatch, 1, std::string(40, '0') + "..."},
+        // A field too long to be a value ends the reading, so a short file is not InputPastEndOfFile here.
+        {std::string(3000, '\xC3'), ErrorCode::TypeMismatch, 1, std::string(40, '\xC3') + "..."},
+        {"1\r\nabc\r\n" + std::string(3000, '7'), ErrorCode::TypeMismatch, 2, "abc"},
     };
     for (const Case& c : cases) {
         Error e = readError(c.text);
@@ -105,7 +108,6 @@ TEST(ReadFontValues, TooFewValues) {
         {"only commas", std::string(100, ','), FontKind::Hindi, 1, 101},
         {"only blank lines", std::string(100, '\n'), FontKind::Hindi, 100, 100},
         {"Hindi file read as Jukta512", zeroLines(kHindiCount), FontKind::Jukta512, kHindiCount, kHindiCount},
-        {"high bytes without separators", std::string(3000, '\xC3'), FontKind::Hindi, 1, 1},
     };
     for (const Case& c : cases) {
         Error e = readError(c.text, c.kind);
@@ -136,6 +138,19 @@ TEST(ReadFontValues, ExtraValuesAreNeverRead) {
     std::istream in(&source);
     EXPECT_EQ(readFontValues(in, FontKind::Hindi), read(text));
     EXPECT_LE(source.served(), text.size() + FieldReader::kBufferSize);
+}
+
+// A file without separators (gigabytes of digits or of NUL bytes) fails at its first kilobytes.
+TEST(ReadFontValues, FieldTooLongStopsAtOnce) {
+    for (const std::string& tail : {std::string(64, '9'), std::string(64, '\0')}) {
+        test::EndlessSource source("1\r\n2\r\n", tail, 1 << 20);
+        std::istream in(&source);
+        const Error e = test::errorOf([&] { readFontValues(in, FontKind::Hindi); });
+        EXPECT_EQ(e.code(), ErrorCode::TypeMismatch);
+        EXPECT_EQ(e.place().line, 3);
+        EXPECT_EQ(e.place().note, "field too long");
+        EXPECT_LE(source.served(), 2 * FieldReader::kBufferSize);
+    }
 }
 
 TEST(ReadFontValues, Jukta512FileReadAsHindiGivesItsFirst128Records) {
@@ -170,6 +185,11 @@ TEST(ReadFontValues, SaysWhetherMoreValuesFollowAndCountsBoundedly) {
     test::EndlessSource endless("", "1,", 1 << 20);
     std::istream endlessIn(&endless);
     EXPECT_EQ(countFontFields(endlessIn, kJuktaCount + 1), static_cast<std::size_t>(kJuktaCount + 1));
+    // A field too long to be a value is counted and ends the count.
+    test::EndlessSource noSeparators("1,2,", "x", 1 << 20);
+    std::istream noSeparatorsIn(&noSeparators);
+    EXPECT_EQ(countFontFields(noSeparatorsIn, kJuktaCount + 1), 3u);
+    EXPECT_LE(noSeparators.served(), 2 * FieldReader::kBufferSize);
 }
 
 // Glyph records in order, 34 lines each, then in a Jukta512 font the pairs from line 17409; one decimal
