@@ -22,7 +22,8 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind);
 std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& moreFollow);
 
 // The number of fields of a font text, counting no further than `limit`, so a huge file costs what `limit`
-// fields cost. Fields are not converted: this says how many values a file holds, not whether they load.
+// fields cost; of a file without separators, say, no more is read than `limit` fields of the longest length
+// a field keeps. Fields are not converted: this says how many values a file holds, not whether they load.
 std::size_t countFontFields(std::istream& in, std::size_t limit);
 
 // One field of a font text as its byte. A field the reader cut short is TypeMismatch ("field too long");

@@ -170,6 +170,10 @@ TEST(ReadFontValues, SaysWhetherMoreValuesFollowAndCountsBoundedly) {
     test::EndlessSource endless("", "1,", 1 << 20);
     std::istream endlessIn(&endless);
     EXPECT_EQ(countFontFields(endlessIn, kJuktaCount + 1), static_cast<std::size_t>(kJuktaCount + 1));
+    // One endless field: counting stops within what `limit` fields of the longest kept length take.
+    test::EndlessSource oneField("", "7", 11 * 1026);
+    std::istream oneFieldIn(&oneField);
+    EXPECT_EQ(countFontFields(oneFieldIn, 10), 1u);
 }
 
 // Glyph records in order, 34 lines each, then in a Jukta512 font the pairs from line 17409; one decimal
