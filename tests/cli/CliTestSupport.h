@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,8 +18,9 @@ struct RunResult {
     std::string err;
 };
 
-// Runs the built ledfont with `args` and collects its exit status, stdout and stderr.
-RunResult runLedfont(const std::vector<std::string>& args);
+// Runs the built ledfont with `args` and collects its exit status, stdout and stderr; with `stdoutFile`,
+// stdout goes to that file (such as /dev/full) instead and `out` stays empty.
+RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem::path& stdoutFile = {});
 
 struct Expected {
     std::vector<std::string> args;
