@@ -73,9 +73,14 @@ int runShow(const Arguments& args, std::ostream& out, std::ostream& err) {
     return kExitDone;
 }
 
-int runJconv(const Arguments& args, std::ostream& out) {
+int runJconv(const Arguments& args, std::ostream& out, std::ostream& err) {
     refuseSameFile(args.paths[0], args.paths[1], "the output would replace the conjunct list");
-    convertConjunctFile(args.paths[0], args.paths[1]);
+    bool moreFollow = false;
+    convertConjunctFile(args.paths[0], args.paths[1], moreFollow);
+    if (moreFollow) {
+        err << "ledfont: " << displayPath(args.paths[0])
+            << ": more values follow the 128 a conjunct list holds; they are not converted\n";
+    }
     out << displayPath(args.paths[1]) << '\n';
     return kExitDone;
 }

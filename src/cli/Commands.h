@@ -14,6 +14,6 @@ enum ExitStatus : int { kExitDone = 0, kExitFailed = 1, kExitUsage = 2 };
 int runHex(const Arguments& args, std::ostream& out, std::ostream& err);
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 int runShow(const Arguments& args, std::ostream& out, std::ostream& err);
-int runJconv(const Arguments& args, std::ostream& out);
+int runJconv(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace ledfont::cli

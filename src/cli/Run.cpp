@@ -24,7 +24,7 @@ int dispatch(const Arguments& args, std::ostream& out, std::ostream& err) {
         case CommandName::Show:
             return runShow(args, out, err);
         case CommandName::Jconv:
-            return runJconv(args, out);
+            return runJconv(args, out, err);
         case CommandName::Version:
             out << versionText();
             return kExitDone;
