@@ -47,7 +47,7 @@ std::string convertConjunctList(std::istream& in, bool& moreFollow) {
         }
         out += "\r\n";
     }
-    moreFollow = reader.next(field, line);
+    moreFollow = reader.hasNext();
     return out;
 }
 

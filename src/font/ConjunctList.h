@@ -13,7 +13,7 @@ namespace ledfont {
 // fields InputPastEndOfFile; each field is judged as soon as it is read, and errors carry its line and text.
 std::string convertConjunctList(std::istream& in);
 
-// convertConjunctList that then looks one field further and sets `moreFollow` when the input goes on after
+// convertConjunctList that then looks one byte further and sets `moreFollow` when the input goes on after
 // the 128 values, which a longer list would lose unseen.
 std::string convertConjunctList(std::istream& in, bool& moreFollow);
 
