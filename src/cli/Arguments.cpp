@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "font/Error.h"
+
 namespace ledfont::cli {
 
 namespace {
@@ -32,7 +34,7 @@ const CommandRule& findCommand(std::string_view name) {
             return rule;
         }
     }
-    throw UsageError("unknown command \"" + std::string(name) + "\"");
+    throw UsageError("unknown command \"" + displayValue(name) + "\"");
 }
 
 FontKind parseKind(std::string_view text) {
@@ -42,7 +44,7 @@ FontKind parseKind(std::string_view text) {
     if (text == "jukta512") {
         return FontKind::Jukta512;
     }
-    throw UsageError("--kind takes hindi or jukta512, not \"" + std::string(text) + "\"");
+    throw UsageError("--kind takes hindi or jukta512, not \"" + displayValue(text) + "\"");
 }
 
 // Walks the arguments of one command, handing out option values whether they are attached with '='
@@ -74,11 +76,11 @@ class OptionWalker {
     std::size_t at_ = 0;
 };
 
-void checkGlyphRange(const Arguments& parsed) {
-    for (int glyph : parsed.glyphs) {
-        if (glyph >= glyphCount(parsed.kind)) {
+void checkGlyphs(const std::vector<int>& glyphs, FontKind kind, const std::string& what) {
+    for (int glyph : glyphs) {
+        if (glyph >= glyphCount(kind)) {
             throw UsageError("--glyph " + std::to_string(glyph) + " is outside 0.." +
-                             std::to_string(glyphCount(parsed.kind) - 1) + " of this kind");
+                             std::to_string(glyphCount(kind) - 1) + " of " + what);
         }
     }
 }
@@ -112,11 +114,12 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
         } else if (auto glyph = rule.takesGlyphs ? walker.valueOf(arg, "--glyph") : std::nullopt) {
             int number = parseGlyphNumber(*glyph);
             if (number < 0) {
-                throw UsageError("--glyph takes a number, decimal or 0x hexadecimal, not \"" + *glyph + "\"");
+                throw UsageError("--glyph takes a number, decimal or 0x hexadecimal, not \"" +
+                                 displayValue(*glyph) + "\"");
             }
             parsed.glyphs.push_back(number);
         } else {
-            throw UsageError(std::string(rule.name) + " does not take \"" + arg + "\"");
+            throw UsageError(std::string(rule.name) + " does not take \"" + displayValue(arg) + "\"");
         }
     }
     if (parsed.paths.size() != rule.pathCount) {
@@ -124,7 +127,11 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
                          (rule.pathCount == 1 ? " file" : " files") + ", got " +
                          std::to_string(parsed.paths.size()));
     }
-    checkGlyphRange(parsed);
+    if (parsed.kind) {
+        checkGlyphs(parsed.glyphs, *parsed.kind, "this kind");
+    } else {
+        checkGlyphs(parsed.glyphs, FontKind::Jukta512, "a Jukta512 font");
+    }
     return parsed;
 }
 
@@ -145,6 +152,10 @@ int parseGlyphNumber(const std::string& text) {
     }
     // A number too large for an int is still a number, only outside every font.
     return ec == std::errc::result_out_of_range ? std::numeric_limits<int>::max() : value;
+}
+
+void checkGlyphRange(const Arguments& args, FontKind kind) {
+    checkGlyphs(args.glyphs, kind, kind == FontKind::Hindi ? "a Hindi font" : "a Jukta512 font");
 }
 
 Arguments parseArguments(std::span<const std::string> args) {

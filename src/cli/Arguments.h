@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -20,9 +21,9 @@ class UsageError : public std::runtime_error {
 struct Arguments {
     CommandName command = CommandName::Help;
     std::vector<std::string> paths;  // FONT, or IN and OUT for jconv
-    FontKind kind = FontKind::Hindi;
-    std::string output;       // -o OUT; empty means the HEX name of FONT
-    std::vector<int> glyphs;  // --glyph N in the order given; empty means every glyph
+    std::optional<FontKind> kind;    // empty: the font's number of values decides
+    std::string output;              // -o OUT; empty means the HEX name of FONT
+    std::vector<int> glyphs;         // --glyph N in the order given; empty means every glyph
 
     bool operator==(const Arguments&) const = default;
 };
@@ -30,11 +31,15 @@ struct Arguments {
 // Parses the arguments after the program name. Options may stand before or after the paths, as
 // "--kind jukta512" or "--kind=jukta512"; "--" ends the options so that a path may start with '-'.
 // Throws UsageError for anything the command does not take, a missing or extra path, a repeated --kind
-// or -o, or a glyph number outside the kind's glyphs.
+// or -o, or a glyph number outside the kind's glyphs (without --kind, outside every kind's; see
+// checkGlyphRange for the kind the font turns out to be).
 Arguments parseArguments(std::span<const std::string> args);
 
 // A glyph number as decimal digits or "0x" and hexadecimal digits; -1 when the text is neither, INT_MAX
 // when it is too large for an int.
 int parseGlyphNumber(const std::string& text);
+
+// Throws UsageError when a glyph of `args` lies outside the glyphs of `kind`, the kind read without --kind.
+void checkGlyphRange(const Arguments& args, FontKind kind);
 
 }  // namespace ledfont::cli

@@ -23,18 +23,30 @@ void refuseSameFile(const std::string& input, const std::string& output, const c
     }
 }
 
+// Said only once nothing can fail any more but the output, so a failure stays one line.
+void tellReading(const std::string& path, const FontReading& reading, std::ostream& err) {
+    if (const std::string note = readingNote(reading); !note.empty()) {
+        err << "ledfont: " << displayPath(path) << ": " << note << '\n';
+    }
+}
+
 }  // namespace
 
-int runHex(const Arguments& args, std::ostream& out) {
-    FontTables tables = loadFontTables(args.paths[0], args.kind);
+int runHex(const Arguments& args, std::ostream& out, std::ostream& err) {
+    FontReading reading = chooseKind(args.paths[0], args.kind);
+    FontTables tables = readFont(args.paths[0], reading);
     const std::filesystem::path target =
         args.output.empty() ? hexout::writeHexFile(tables) : hexout::writeHexFile(tables, args.output);
-    out << target.string() << '\n';
+    tellReading(args.paths[0], reading, err);
+    out << displayPath(target.string()) << '\n';
     return kExitDone;
 }
 
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     CheckResult result = checkFont(args.paths[0], args.kind);
+    if (!result.loadError) {
+        tellReading(args.paths[0], result.reading, err);
+    }
     for (const std::string& line : result.report) {
         out << line << '\n';
     }
@@ -45,23 +57,31 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     return kExitDone;
 }
 
-int runShow(const Arguments& args, std::ostream& out) {
-    const FontTables tables = loadFontTables(args.paths[0], args.kind);
+int runShow(const Arguments& args, std::ostream& out, std::ostream& err) {
+    FontReading reading = chooseKind(args.paths[0], args.kind);
+    checkGlyphRange(args, reading.kind);
+    const FontTables tables = readFont(args.paths[0], reading);
+    tellReading(args.paths[0], reading, err);
     std::vector<int> glyphs = args.glyphs;
     if (glyphs.empty()) {
-        glyphs.resize(static_cast<std::size_t>(glyphCount(args.kind)));
+        glyphs.resize(static_cast<std::size_t>(glyphCount(reading.kind)));
         std::iota(glyphs.begin(), glyphs.end(), 0);
     }
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
-        out << (i == 0 ? "" : "\n") << formatGlyph(tables, args.kind, glyphs[i]);
+        out << (i == 0 ? "" : "\n") << formatGlyph(tables, reading.kind, glyphs[i]);
     }
     return kExitDone;
 }
 
-int runJconv(const Arguments& args, std::ostream& out) {
+int runJconv(const Arguments& args, std::ostream& out, std::ostream& err) {
     refuseSameFile(args.paths[0], args.paths[1], "the output would replace the conjunct list");
-    convertConjunctFile(args.paths[0], args.paths[1]);
-    out << args.paths[1] << '\n';
+    bool moreFollow = false;
+    convertConjunctFile(args.paths[0], args.paths[1], moreFollow);
+    if (moreFollow) {
+        err << "ledfont: " << displayPath(args.paths[0])
+            << ": more values follow the 128 a conjunct list holds; they are not converted\n";
+    }
+    out << displayPath(args.paths[1]) << '\n';
     return kExitDone;
 }
 

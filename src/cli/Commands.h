@@ -9,10 +9,11 @@ namespace ledfont::cli {
 enum ExitStatus : int { kExitDone = 0, kExitFailed = 1, kExitUsage = 2 };
 
 // Each command writes its result to `out` and returns the exit status; a failure that stops it throws
-// ledfont::Error, and nothing has been written to a file by then.
-int runHex(const Arguments& args, std::ostream& out);
+// ledfont::Error, and nothing has been written to a file by then. A command that reads a font says on `err`
+// how it read it (see readingNote) once only its output can still fail.
+int runHex(const Arguments& args, std::ostream& out, std::ostream& err);
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
-int runShow(const Arguments& args, std::ostream& out);
-int runJconv(const Arguments& args, std::ostream& out);
+int runShow(const Arguments& args, std::ostream& out, std::ostream& err);
+int runJconv(const Arguments& args, std::ostream& out, std::ostream& err);
 
 }  // namespace ledfont::cli

@@ -16,10 +16,6 @@ namespace {
 constexpr int kConjunctLimit = 0x7F;
 constexpr int kKindLimit = 2;
 
-std::string kindLabel(FontKind kind) {
-    return kind == FontKind::Hindi ? "Hindi" : "Jukta512";
-}
-
 std::string joinGlyphs(const std::string& title, const std::vector<std::string>& glyphs) {
     std::string line = "warning: " + title + " in " + std::to_string(glyphs.size()) +
                        (glyphs.size() == 1 ? " glyph: " : " glyphs: ");
@@ -119,13 +115,19 @@ std::string fontSummary(const FontTables& tables, FontKind kind, std::size_t war
     return line + "; " + std::to_string(warningCount) + (warningCount == 1 ? " warning" : " warnings");
 }
 
-CheckResult checkFont(const std::string& path, FontKind kind) {
+CheckResult checkFont(const std::string& path, std::optional<FontKind> given) {
     CheckResult result;
-    result.report.push_back(path + ": " + kindLabel(kind) + " font, " + std::to_string(glyphCount(kind)) +
-                            " glyphs, " + std::to_string(valueCount(kind)) + " values");
+    result.reading = chooseKind(path, given);
+    const FontKind kind = result.reading.kind;
+    result.report.push_back(displayPath(path) + ": " + fontKindName(kind) + " font, " +
+                            std::to_string(glyphCount(kind)) + " glyphs, " +
+                            std::to_string(valueCount(kind)) + " values");
     try {
-        const FontTables tables = loadFontTables(path, kind);
+        const FontTables tables = readFont(path, result.reading);
         std::vector<std::string> warnings = fontWarnings(tables, kind);
+        if (result.reading.valuesFollow) {
+            warnings.insert(warnings.begin(), "warning: " + readingNote(result.reading));
+        }
         result.report.push_back(fontSummary(tables, kind, warnings.size()));
         result.report.insert(result.report.end(), warnings.begin(), warnings.end());
     } catch (const Error& e) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/FontLoad.h"
 #include "font/Error.h"
 #include "font/FontTables.h"
 
@@ -19,10 +20,12 @@ std::string fontSummary(const FontTables& tables, FontKind kind, std::size_t war
 struct CheckResult {
     std::vector<std::string> report;  // lines for stdout
     std::optional<Error> loadError;   // why the font does not load; empty when it loads
+    FontReading reading;              // how the font was read
 };
 
-// Reads `path` as `kind` and reports: the glyph count, a summary, and every problem found. When the file
-// ends too early the fields it does hold are still checked, so the first bad value is reported as well.
-CheckResult checkFont(const std::string& path, FontKind kind);
+// Reads `path` as `kind`, or as the kind its number of values says, and reports: the glyph count, a summary,
+// and every problem found; values the kind leaves unread are a warning. When the file ends too early the
+// fields it does hold are still checked, so the first bad value is reported as well.
+CheckResult checkFont(const std::string& path, std::optional<FontKind> kind);
 
 }  // namespace ledfont::cli

@@ -1,16 +1,86 @@
 #include "cli/FontLoad.h"
 
+#include "font/Error.h"
 #include "font/FontText.h"
 
 namespace ledfont::cli {
 
-FontTables loadFontTables(const std::string& path, FontKind kind) {
+namespace {
+
+constexpr std::size_t valuesOf(FontKind kind) {
+    return static_cast<std::size_t>(valueCount(kind));
+}
+
+constexpr std::size_t kJuktaValues = valuesOf(FontKind::Jukta512);
+
+// The fields of `path` up to kCountLimit, or 0 when it cannot be read.
+std::size_t countFields(const std::string& path) {
+    try {
+        return countFontFile(path, kCountLimit);
+    } catch (const Error&) {
+        return 0;
+    }
+}
+
+// "648 more values follow", "more than 14080 values follow" when counting stopped at its limit, or
+// "more values follow" when the count tells no number.
+std::string valuesFollowText(const FontReading& reading) {
+    const std::size_t held = valuesOf(reading.kind);
+    if (reading.fieldsCounted <= held || (reading.fieldsCounted == kCountLimit && held + 1 == kCountLimit)) {
+        return "more values follow";
+    }
+    if (reading.fieldsCounted == kCountLimit) {
+        return "more than " + std::to_string(kCountLimit - 1 - held) + " values follow";
+    }
+    const std::size_t more = reading.fieldsCounted - held;
+    return std::to_string(more) + (more == 1 ? " more value follows" : " more values follow");
+}
+
+}  // namespace
+
+std::string fontKindName(FontKind kind) {
+    return kind == FontKind::Hindi ? "Hindi" : "Jukta512";
+}
+
+FontReading chooseKind(const std::string& path, std::optional<FontKind> given) {
+    FontReading reading;
+    if (given) {
+        reading.kind = *given;
+        reading.kindGiven = true;
+        return reading;
+    }
+    reading.fieldsCounted = countFields(path);
+    reading.kind = reading.fieldsCounted >= kJuktaValues ? FontKind::Jukta512 : FontKind::Hindi;
+    return reading;
+}
+
+FontTables readFont(const std::string& path, FontReading& reading) {
     FontTables tables;
     tables.FontFile = path;
-    storeFontValues(tables, kind, readFontFile(path, kind));
-    tables.JuktaMode = kind == FontKind::Jukta512;
+    storeFontValues(tables, reading.kind, readFontFile(path, reading.kind, reading.valuesFollow));
+    tables.JuktaMode = reading.kind == FontKind::Jukta512;
     tables.CurChar = 0;
+    if (reading.valuesFollow && reading.fieldsCounted == 0) {
+        reading.fieldsCounted = countFields(path);
+    }
     return tables;
+}
+
+std::string readingNote(const FontReading& reading) {
+    const std::string kind = fontKindName(reading.kind);
+    const std::string held = std::to_string(valueCount(reading.kind));
+    if (!reading.kindGiven) {
+        return "read as " + kind +
+               (reading.valuesFollow ? ", but " + valuesFollowText(reading) + " the " + held + " it holds ("
+                                     : " (" + held + " values; ") +
+               "give --kind to choose)";
+    }
+    if (!reading.valuesFollow) {
+        return {};
+    }
+    const bool juktaSized = reading.kind == FontKind::Hindi && reading.fieldsCounted >= kJuktaValues;
+    return valuesFollowText(reading) + " the " + held + " a " + kind + " font holds; " +
+           (juktaSized ? "--kind jukta512 reads them" : "they are not read");
 }
 
 }  // namespace ledfont::cli

@@ -1,10 +1,13 @@
 #include "cli/Run.h"
 
+#include <unistd.h>
+
 #include <exception>
 #include <filesystem>
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/DescriptorOutput.h"
 #include "cli/Usage.h"
 #include "font/Error.h"
 
@@ -15,13 +18,13 @@ namespace {
 int dispatch(const Arguments& args, std::ostream& out, std::ostream& err) {
     switch (args.command) {
         case CommandName::Hex:
-            return runHex(args, out);
+            return runHex(args, out, err);
         case CommandName::Check:
             return runCheck(args, out, err);
         case CommandName::Show:
-            return runShow(args, out);
+            return runShow(args, out, err);
         case CommandName::Jconv:
-            return runJconv(args, out);
+            return runJconv(args, out, err);
         case CommandName::Version:
             out << versionText();
             return kExitDone;
@@ -35,23 +38,34 @@ int dispatch(const Arguments& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    Arguments parsed;
     try {
-        parsed = parseArguments(args);
+        return dispatch(parseArguments(args), out, err);
     } catch (const UsageError& e) {
+        // Also from a command, once the font it read shows that a glyph number is outside it.
         err << "ledfont: " << e.what() << '\n' << usageText();
         return kExitUsage;
-    }
-    try {
-        return dispatch(parsed, out, err);
     } catch (const Error& e) {
         err << e.what() << '\n';
     } catch (const std::filesystem::filesystem_error& e) {
-        err << describe(errorFromErrno(e.code().value())) << ": " << e.path1().string() << '\n';
+        err << describe(errorFromErrno(e.code().value())) << ": " << displayPath(e.path1().string()) << '\n';
     } catch (const std::exception& e) {
         err << describe(ErrorCode::DeviceIOError) << ": " << e.what() << '\n';
     }
     return kExitFailed;
+}
+
+int runOnStandardOutput(std::span<const std::string> args, std::ostream& err) {
+    DescriptorOutput buffer(STDOUT_FILENO);
+    std::ostream out(&buffer);
+    // stdout is written before each message, so that a terminal shows both in the order they were made.
+    std::ostream* const tied = err.tie(&out);
+    int status = run(args, out, err);
+    err.tie(tied);
+    if (const int cause = buffer.finish(); cause != 0) {
+        err << describe(errorFromErrno(cause)) << ": standard output\n";
+        return kExitFailed;
+    }
+    return status;
 }
 
 }  // namespace ledfont::cli

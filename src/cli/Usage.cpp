@@ -16,7 +16,8 @@ std::string_view usageText() {
            "  ledfont jconv IN OUT\n"
            "      convert a conjunct list of 128 bytes written as 0x7F into decimal lines\n"
            "  ledfont --help | --version\n"
-           "--kind defaults to hindi. Exit status: 0 done, 1 bad input or a file error, 2 usage error.\n";
+           "Without --kind the number of values decides: 18432 or more jukta512, else hindi.\n"
+           "Exit status: 0 done, 1 bad input or a file error, 2 usage error.\n";
 }
 
 std::string_view versionText() {

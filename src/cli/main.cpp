@@ -8,5 +8,5 @@
 int main(int argc, char** argv) {
     ledfont::ignoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
-    return ledfont::cli::run(args, std::cout, std::cerr);
+    return ledfont::cli::runOnStandardOutput(args, std::cerr);
 }

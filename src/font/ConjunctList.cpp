@@ -26,6 +26,11 @@ std::uint8_t conjunctByte(std::string_view field, bool cut) {
 }  // namespace
 
 std::string convertConjunctList(std::istream& in) {
+    bool moreFollow = false;
+    return convertConjunctList(in, moreFollow);
+}
+
+std::string convertConjunctList(std::istream& in, bool& moreFollow) {
     FieldReader reader(in);
     std::string out;
     std::string field;
@@ -42,13 +47,20 @@ std::string convertConjunctList(std::istream& in) {
         }
         out += "\r\n";
     }
+    moreFollow = reader.hasNext();
     return out;
 }
 
 void convertConjunctFile(const std::filesystem::path& in, const std::filesystem::path& out) {
+    bool moreFollow = false;
+    convertConjunctFile(in, out, moreFollow);
+}
+
+void convertConjunctFile(const std::filesystem::path& in, const std::filesystem::path& out,
+                         bool& moreFollow) {
     std::string text = withPathOnError(in, [&] {
         std::ifstream input = openInputFile(in);
-        return convertConjunctList(input);
+        return convertConjunctList(input, moreFollow);
     });
     writeFileAtomically(out, text);
 }

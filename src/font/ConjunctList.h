@@ -13,8 +13,13 @@ namespace ledfont {
 // fields InputPastEndOfFile; each field is judged as soon as it is read, and errors carry its line and text.
 std::string convertConjunctList(std::istream& in);
 
+// convertConjunctList that then looks one byte further and sets `moreFollow` when the input goes on after
+// the 128 values, which a longer list would lose unseen.
+std::string convertConjunctList(std::istream& in, bool& moreFollow);
+
 // The conversion from file to file. The output is written, atomically, only when all 128 values converted,
 // so a failure leaves an existing output file as it was. Errors carry the path they concern.
 void convertConjunctFile(const std::filesystem::path& in, const std::filesystem::path& out);
+void convertConjunctFile(const std::filesystem::path& in, const std::filesystem::path& out, bool& moreFollow);
 
 }  // namespace ledfont

@@ -47,7 +47,7 @@ Error Error::withPath(std::string path) const {
 
 std::string Error::compose(ErrorCode code, const ErrorPlace& place) {
     std::string text(describe(code));
-    std::string where = place.path;
+    std::string where = displayPath(place.path);
     if (place.line > 0) {
         where += (where.empty() ? "line " : ", line ") + std::to_string(place.line);
     }
@@ -63,21 +63,38 @@ std::string Error::compose(ErrorCode code, const ErrorPlace& place) {
     return text;
 }
 
+namespace {
+
+bool isControlByte(unsigned char c) {
+    return c < 0x20 || c == 0x7F;
+}
+
+// `text` with every byte for which `escaped` holds written as \xNN.
+template <typename Escaped>
+std::string escapeBytes(std::string_view text, Escaped escaped) {
+    std::string out;
+    for (char ch : text) {
+        auto c = static_cast<unsigned char>(ch);
+        out += escaped(c) ? "\\x" + byteToHexText(c) : std::string(1, ch);
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string displayValue(std::string_view text) {
     constexpr std::size_t kMaxShown = 40;
-    std::string out;
-    for (std::size_t i = 0; i < text.size() && i < kMaxShown; ++i) {
-        auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F || c == '"' || c == '\\') {
-            out += "\\x" + byteToHexText(c);
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
+    // Quotes and backslashes too, since the value stands between quotes and an escape must read as one.
+    std::string out = escapeBytes(text.substr(0, kMaxShown),
+                                  [](unsigned char c) { return isControlByte(c) || c == '"' || c == '\\'; });
     if (text.size() > kMaxShown) {
         out += "...";
     }
     return out;
+}
+
+std::string displayPath(std::string_view path) {
+    return escapeBytes(path, isControlByte);
 }
 
 ErrorCode errorFromErrno(int err) {

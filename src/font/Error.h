@@ -57,6 +57,11 @@ class Error : public std::runtime_error {
 // about a garbage file stays one readable line.
 std::string displayValue(std::string_view text);
 
+// Makes a path as shown in messages: control bytes are escaped as values escape them, so a file name holding
+// a line end or a terminal escape sequence can neither break a one-line message nor reach the terminal.
+// Nothing is cut and nothing else escaped, so an ordinary path reads as it is spelt.
+std::string displayPath(std::string_view path);
+
 // Maps an errno value from opening, reading or writing a file to the matching error code.
 ErrorCode errorFromErrno(int err);
 

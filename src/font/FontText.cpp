@@ -1,6 +1,9 @@
 #include "font/FontText.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <optional>
 
 #include "font/AtomicFile.h"
@@ -22,6 +25,35 @@ void appendLine(std::string& out, std::uint8_t value) {
     out.append(digits, result.ptr);
     out += "\r\n";
 }
+
+// Hands on at most `budget` bytes of `in`.
+class BoundedInput : public std::streambuf {
+  public:
+    BoundedInput(std::istream& in, std::size_t budget) : in_(in), left_(budget) {}
+
+  protected:
+    int_type underflow() override {
+        if (left_ == 0) {
+            return traits_type::eof();
+        }
+        in_.read(buffer_.data(), static_cast<std::streamsize>(std::min(buffer_.size(), left_)));
+        if (in_.bad()) {
+            throw Error(ErrorCode::DeviceIOError);
+        }
+        const auto got = static_cast<std::size_t>(in_.gcount());
+        if (got == 0) {
+            return traits_type::eof();
+        }
+        left_ -= got;
+        setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
+        return traits_type::to_int_type(buffer_[0]);
+    }
+
+  private:
+    std::istream& in_;
+    std::size_t left_;
+    std::array<char, FieldReader::kBufferSize> buffer_{};
+};
 
 }  // namespace
 
@@ -76,7 +108,12 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& 
 }
 
 std::size_t countFontFields(std::istream& in, std::size_t limit) {
-    FieldReader reader(in);
+    // A field counts once however long it is, but reading it costs its length, so the bytes are bounded too:
+    // by what `limit` fields take at their longest kept length with a line end.
+    constexpr std::size_t kFieldBytes = FieldReader::kMaxFieldChars + 2;
+    BoundedInput bounded(in, limit > SIZE_MAX / kFieldBytes ? SIZE_MAX : limit * kFieldBytes);
+    std::istream boundedIn(&bounded);
+    FieldReader reader(boundedIn);
     std::string field;
     long line = 0;
     std::size_t count = 0;

@@ -25,8 +25,8 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& 
 
 // The number of fields of a font text, counting no further than `limit`, so a huge file costs what `limit`
 // fields cost. Fields are not converted: this says how many values a file holds, not whether they load. A
-// field too long to be a value ends the count there (it is counted, nothing after it is read), so a file
-// without separators costs what its first few kilobytes cost.
+// field too long to be a value ends the count there (it is counted, nothing after it is read), and no more
+// is ever read than `limit` fields of the longest length a field keeps (a field of blanks, say).
 std::size_t countFontFields(std::istream& in, std::size_t limit);
 
 // One field of a font text as its byte. A field the reader cut short is TypeMismatch ("field too long");

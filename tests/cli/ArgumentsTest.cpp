@@ -9,7 +9,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-Arguments make(CommandName command, Args paths, FontKind kind = FontKind::Hindi, std::string output = {},
+Arguments make(CommandName command, Args paths, std::optional<FontKind> kind = {}, std::string output = {},
                std::vector<int> glyphs = {}) {
     return Arguments{command, std::move(paths), kind, std::move(output), std::move(glyphs)};
 }
@@ -23,7 +23,7 @@ TEST(ParseArguments, AcceptsEveryCommandWithOptionsInAnyPlace) {
          make(CommandName::Hex, {"f.txt"}, FontKind::Hindi, "-")},
         {{"check", "f.txt", "--kind", "jukta512"}, make(CommandName::Check, {"f.txt"}, FontKind::Jukta512)},
         {{"show", "f.txt", "--glyph", "21", "--glyph=0x3F", "--glyph", "0X7f", "--glyph", "21"},
-         make(CommandName::Show, {"f.txt"}, FontKind::Hindi, {}, {21, 63, 127, 21})},
+         make(CommandName::Show, {"f.txt"}, {}, {}, {21, 63, 127, 21})},
         {{"show", "--glyph", "511", "--kind", "jukta512", "f.txt"},
          make(CommandName::Show, {"f.txt"}, FontKind::Jukta512, {}, {511})},
         {{"show", "--", "-font.txt"}, make(CommandName::Show, {"-font.txt"})},
@@ -52,7 +52,8 @@ TEST(ParseArguments, RejectsWhatTheCommandDoesNotTake) {
         {{"hex", "f.txt", "--glyph", "1"}, "hex does not take \"--glyph\""},
         {{"check", "f.txt", "-o", "x"}, "check does not take \"-o\""},
         {{"jconv", "a", "b", "--kind", "hindi"}, "jconv does not take \"--kind\""},
-        {{"show", "f.txt", "--glyph", "128"}, "--glyph 128 is outside 0..127 of this kind"},
+        {{"show", "f.txt", "--kind=hindi", "--glyph", "128"}, "--glyph 128 is outside 0..127 of this kind"},
+        {{"show", "f.txt", "--glyph", "512"}, "--glyph 512 is outside 0..511 of a Jukta512 font"},
         {{"show", "f.txt", "--glyph", "512", "--kind", "jukta512"},
          "--glyph 512 is outside 0..511 of this kind"},
         {{"show", "f.txt", "--glyph", "abc"},

@@ -15,7 +15,7 @@ TEST(LedfontCheck, ReportsAGoodFont) {
                  0,
                  kHindi + ": Hindi font, 128 glyphs, 4352 values\n"
                           "summary: loads; widths 8..11; 127 Consonant, 0 Vowel, 1 Ikaar; 0 warnings\n",
-                 ""}});
+                 "ledfont: " + kHindi + ": read as Hindi (4352 values; give --kind to choose)\n"}});
 }
 
 TEST(LedfontCheck, WarnsAboutValuesTheEditorCannotShowButLoads) {
@@ -73,7 +73,7 @@ TEST(LedfontShow, DrawsTheChosenGlyphsInTheOrderGiven) {
     expectRuns({{{"show", kHindi, "--glyph", "0x15", "--glyph", "63"},
                  0,
                  readFile(LEDFONT_TEST_DATA "/cli/show-ka-i.txt"),
-                 ""}});
+                 "ledfont: " + kHindi + ": read as Hindi (4352 values; give --kind to choose)\n"}});
 }
 
 TEST(LedfontShow, DrawsEveryGlyphWithoutGlyphOptions) {

@@ -17,9 +17,9 @@ extern char** environ;
 
 namespace ledfont::test {
 
-RunResult runLedfont(const std::vector<std::string>& args) {
+RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem::path& stdoutFile) {
     TempFolder capture;
-    const std::filesystem::path outPath = capture / "stdout";
+    const std::filesystem::path outPath = stdoutFile.empty() ? capture / "stdout" : stdoutFile;
     const std::filesystem::path errPath = capture / "stderr";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -44,7 +44,7 @@ RunResult runLedfont(const std::vector<std::string>& args) {
     waitpid(pid, &wstatus, 0);
     RunResult result;
     result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    result.out = readFile(outPath);
+    result.out = stdoutFile.empty() ? readFile(outPath) : "";
     result.err = readFile(errPath);
     return result;
 }

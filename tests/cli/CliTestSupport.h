@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,8 +18,9 @@ struct RunResult {
     std::string err;
 };
 
-// Runs the built ledfont with `args` and collects its exit status, stdout and stderr.
-RunResult runLedfont(const std::vector<std::string>& args);
+// Runs the built ledfont with `args` and collects its exit status, stdout and stderr; with `stdoutFile`,
+// stdout goes to that file (such as /dev/full) instead and `out` stays empty.
+RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem::path& stdoutFile = {});
 // The same with files limited to `fileSizeLimit` bytes (RLIMIT_FSIZE) and SIGXFSZ at its default action,
 // which kills a process that does not ignore it.
 RunResult runLedfontWithFileSizeLimit(const std::vector<std::string>& args, unsigned long fileSizeLimit);

@@ -27,6 +27,21 @@ TEST(LedfontJconv, ConvertsTheListInTheData) {
     EXPECT_EQ(readFile(folder / "out.txt"), decimalLines(3, 128, 5));
 }
 
+TEST(LedfontJconv, WarnsWhenTheListGoesOnAfterItsValues) {
+    TempFolder folder;
+    std::string list;
+    for (int i = 0; i < 129; ++i) {
+        list += "0x05\r\n";
+    }
+    writeFile(folder / "long.txt", list);
+    expectRuns({{{"jconv", folder / "long.txt", folder / "out.txt"},
+                 0,
+                 (folder / "out.txt").string() + "\n",
+                 "ledfont: " + (folder / "long.txt").string() +
+                     ": more values follow the 128 a conjunct list holds; they are not converted\n"}});
+    EXPECT_EQ(readFile(folder / "out.txt"), decimalLines(5, 128, 0));
+}
+
 TEST(LedfontJconv, FailuresLeaveAnExistingOutputByteIdentical) {
     TempFolder folder;
     std::string list;

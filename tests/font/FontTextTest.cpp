@@ -190,6 +190,10 @@ TEST(ReadFontValues, SaysWhetherMoreValuesFollowAndCountsBoundedly) {
     std::istream noSeparatorsIn(&noSeparators);
     EXPECT_EQ(countFontFields(noSeparatorsIn, kJuktaCount + 1), 3u);
     EXPECT_LE(noSeparators.served(), 2 * FieldReader::kBufferSize);
+    // One endless field: counting stops within what `limit` fields of the longest kept length take.
+    test::EndlessSource oneField("", "7", 11 * 1026);
+    std::istream oneFieldIn(&oneField);
+    EXPECT_EQ(countFontFields(oneFieldIn, 10), 1u);
 }
 
 // Glyph records in order, 34 lines each, then in a Jukta512 font the pairs from line 17409; one decimal
