@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "font/Error.h"
+#include "font/ErrorPlaces.h"
+#include "font/InputFile.h"
 #include "hexout/HexImage.h"
 
 namespace ledfont::hexout {
@@ -107,6 +110,26 @@ FontTables tablesFromHex(const HexMemory& hex, FontKind kind) {
     }
     tables.JuktaMode = kind == FontKind::Jukta512;
     return tables;
+}
+
+HexMemory readDumpFile(const std::filesystem::path& path, std::uint32_t base) {
+    const std::uint64_t first = fontRegions(FontKind::Hindi).front().address;
+    const std::uint64_t end = fontRegions(FontKind::Jukta512).back().last() + std::uint64_t{1};
+    std::ifstream in = openInputFile(path);
+    HexMemory memory;
+    if (base >= end) {
+        return memory;
+    }
+    const std::uint64_t skip = base < first ? first - base : 0;
+    std::vector<char> bytes(static_cast<std::size_t>(end - base - skip));
+    in.ignore(static_cast<std::streamsize>(skip));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        throw Error(ErrorCode::DeviceIOError, placeOfPath(path.string()));
+    }
+    memory.append(static_cast<std::uint32_t>(base + skip),
+                  reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::size_t>(in.gcount()));
+    return memory;
 }
 
 }  // namespace ledfont::hexout

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+
 #include "font/FontTables.h"
 #include "hexout/HexMemory.h"
 
@@ -15,5 +18,9 @@ FontKind kindOfHex(const HexMemory& hex);
 // Every address of the kind's regions must be set, else HexError names the gaps; data outside them is
 // ignored, so a dump of a whole chip serves.
 FontTables tablesFromHex(const HexMemory& hex, FontKind kind);
+
+// The part of a raw memory dump, whose first byte lies at `base`, that can hold a font (0x9000-0xE8FF):
+// only that much is read, so a dump of a large chip costs what the font costs. Throws Error with the path.
+HexMemory readDumpFile(const std::filesystem::path& path, std::uint32_t base);
 
 }  // namespace ledfont::hexout
