@@ -26,17 +26,22 @@ enum RecordType : int {
     kStartLinear = 5,
 };
 
+// The value of each hexadecimal digit of either case, -1 for every other character.
+constexpr std::array<std::int8_t, 256> kDigitValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int d = 0; d < 10; ++d) {
+        values['0' + d] = static_cast<std::int8_t>(d);
+    }
+    for (int d = 0; d < 6; ++d) {
+        values['A' + d] = static_cast<std::int8_t>(10 + d);
+        values['a' + d] = static_cast<std::int8_t>(10 + d);
+    }
+    return values;
+}();
+
 int digitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
+    return kDigitValues[static_cast<unsigned char>(c)];
 }
 
 std::string shownChar(char c) {
@@ -80,10 +85,17 @@ class HexParser {
         if (text.empty() || text[0] != ':') {
             fault(text.empty() ? "empty line" : "does not start with ':'");
         }
-        std::array<std::uint8_t, (kLongestHexLine - 1) / 2> bytes{};
+        std::array<std::uint8_t, (kLongestHexLine - 1) / 2> bytes;
+        int high = 0;
         for (std::size_t i = 1; i < text.size(); ++i) {
-            if (digitValue(text[i]) < 0) {
+            const int value = digitValue(text[i]);
+            if (value < 0) {
                 fault("bad digit " + shownChar(text[i]) + " at column " + std::to_string(i + 1));
+            }
+            if (i % 2 == 1) {
+                high = value;
+            } else {
+                bytes[i / 2 - 1] = static_cast<std::uint8_t>(high * 16 + value);
             }
         }
         if (tooLong) {
@@ -94,10 +106,6 @@ class HexParser {
                   std::to_string(kShortestHexLine) + ")");
         }
         const std::size_t byteTotal = (text.size() - 1) / 2;
-        for (std::size_t i = 0; i < byteTotal; ++i) {
-            bytes[i] =
-                static_cast<std::uint8_t>(digitValue(text[1 + 2 * i]) * 16 + digitValue(text[2 + 2 * i]));
-        }
         const int count = bytes[0];
         const std::size_t wanted = kShortestHexLine + 2 * static_cast<std::size_t>(count);
         if (text.size() != wanted) {
@@ -190,19 +198,18 @@ class HexParser {
         pool_.insert(pool_.end(), data.begin(), data.end());
     }
 
-    // Sorts the records by address (those at one address in file order) and joins them into segments.
-    // Where records overlap, the bytes must agree; the conflict at the lowest address is reported on the
-    // later of its two lines.
+    // Sorts the records by their first address (those at one address in file order) and joins them into
+    // segments. Where records overlap, the bytes must agree: the first record in that order that disagrees
+    // with the bytes before it is reported, on the later of the two lines.
     HexMemory merged() {
-        std::stable_sort(chunks_.begin(), chunks_.end(),
-                         [](const Chunk& a, const Chunk& b) { return a.address < b.address; });
+        auto byAddress = [](const Chunk& a, const Chunk& b) { return a.address < b.address; };
+        if (!std::is_sorted(chunks_.begin(), chunks_.end(), byAddress)) {
+            std::stable_sort(chunks_.begin(), chunks_.end(), byAddress);
+        }
         HexMemory memory;
-        std::vector<long> lineOf;  // the line that set each byte of the last segment
-        for (const Chunk& chunk : chunks_) {
+        for (std::size_t k = 0; k < chunks_.size(); ++k) {
+            const Chunk& chunk = chunks_[k];
             const std::uint8_t* data = pool_.data() + chunk.at;
-            if (memory.segments.empty() || chunk.address > memory.segments.back().end()) {
-                lineOf.clear();
-            }
             std::size_t overlap = 0;
             if (!memory.segments.empty() && chunk.address < memory.segments.back().end()) {
                 const HexSegment& last = memory.segments.back();
@@ -212,16 +219,27 @@ class HexParser {
                 const std::size_t start = chunk.address - last.address;
                 for (std::size_t i = 0; i < overlap; ++i) {
                     if (last.bytes[start + i] != data[i]) {
-                        conflict(chunk.address + static_cast<std::uint32_t>(i), lineOf[start + i],
-                                 last.bytes[start + i], chunk.line, data[i]);
+                        const std::uint32_t address = chunk.address + static_cast<std::uint32_t>(i);
+                        conflict(address, firstLineAt(k, address), last.bytes[start + i], chunk.line,
+                                 data[i]);
                     }
                 }
             }
             memory.append(chunk.address + static_cast<std::uint32_t>(overlap), data + overlap,
                           chunk.size - overlap);
-            lineOf.insert(lineOf.end(), chunk.size - overlap, chunk.line);
         }
         return memory;
+    }
+
+    // The line that set `address` first among the sorted chunks before chunk `k`: the one whose byte the
+    // segment kept. Only sought once a conflict is found.
+    long firstLineAt(std::size_t k, std::uint32_t address) const {
+        for (std::size_t i = 0; i < k; ++i) {
+            if (address >= chunks_[i].address && address - chunks_[i].address < chunks_[i].size) {
+                return chunks_[i].line;
+            }
+        }
+        return 0;
     }
 
     [[noreturn]] static void conflict(std::uint32_t address, long lineA, std::uint8_t byteA, long lineB,
