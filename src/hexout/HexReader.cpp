@@ -74,6 +74,8 @@ int countOfType(int type) {
 // segments and any two records that give one address different bytes are found.
 class HexParser {
   public:
+    // One line without its line end; `tooLong` when it ran on past the longest record, of which `text` is
+    // the start.
     void line(std::string_view text, bool tooLong) {
         ++lineNumber_;
         if (ended_) {
@@ -85,19 +87,10 @@ class HexParser {
         if (text.empty() || text[0] != ':') {
             fault(text.empty() ? "empty line" : "does not start with ':'");
         }
-        std::array<std::uint8_t, (kLongestHexLine - 1) / 2> bytes;
-        int high = 0;
-        for (std::size_t i = 1; i < text.size(); ++i) {
-            const int value = digitValue(text[i]);
-            if (value < 0) {
-                fault("bad digit " + shownChar(text[i]) + " at column " + std::to_string(i + 1));
-            }
-            if (i % 2 == 1) {
-                high = value;
-            } else {
-                bytes[i / 2 - 1] = static_cast<std::uint8_t>(high * 16 + value);
-            }
-        }
+        tooLong = tooLong || text.size() > kLongestHexLine;
+        text = text.substr(0, kLongestHexLine);
+        Bytes bytes;
+        decode(text, bytes);
         if (tooLong) {
             fault("line too long (more than " + std::to_string(kLongestHexLine) + " characters)");
         }
@@ -105,22 +98,13 @@ class HexParser {
             fault("short line (" + std::to_string(text.size()) + " characters, a record has at least " +
                   std::to_string(kShortestHexLine) + ")");
         }
-        const std::size_t byteTotal = (text.size() - 1) / 2;
         const int count = bytes[0];
         const std::size_t wanted = kShortestHexLine + 2 * static_cast<std::size_t>(count);
         if (text.size() != wanted) {
             fault("byte count " + byteToHexText(bytes[0]) + " needs " + std::to_string(wanted) +
                   " characters, the line has " + std::to_string(text.size()));
         }
-        int sum = 0;
-        for (std::size_t i = 0; i + 1 < byteTotal; ++i) {
-            sum += bytes[i];
-        }
-        const auto expected = static_cast<std::uint8_t>(-sum);
-        if (bytes[byteTotal - 1] != expected) {
-            fault("checksum " + byteToHexText(bytes[byteTotal - 1]) + ", expected " +
-                  byteToHexText(expected));
-        }
+        checkSum(std::span(bytes).first(static_cast<std::size_t>(count) + 5));
         record(bytes[3], bytes[1] << 8 | bytes[2],
                std::span(bytes).subspan(4, static_cast<std::size_t>(count)));
     }
@@ -134,6 +118,36 @@ class HexParser {
     }
 
   private:
+    using Bytes = std::array<std::uint8_t, (kLongestHexLine - 1) / 2>;
+
+    // Checks every character after the colon and turns each pair of digits into a byte.
+    void decode(std::string_view text, Bytes& bytes) const {
+        int high = 0;
+        for (std::size_t i = 1; i < text.size(); ++i) {
+            const int value = digitValue(text[i]);
+            if (value < 0) {
+                fault("bad digit " + shownChar(text[i]) + " at column " + std::to_string(i + 1));
+            }
+            if (i % 2 == 1) {
+                high = value;
+            } else {
+                bytes[i / 2 - 1] = static_cast<std::uint8_t>(high * 16 + value);
+            }
+        }
+    }
+
+    // `record` is count, address, type, data and checksum.
+    void checkSum(std::span<const std::uint8_t> record) const {
+        int sum = 0;
+        for (std::uint8_t b : record.first(record.size() - 1)) {
+            sum += b;
+        }
+        const auto expected = static_cast<std::uint8_t>(-sum);
+        if (record.back() != expected) {
+            fault("checksum " + byteToHexText(record.back()) + ", expected " + byteToHexText(expected));
+        }
+    }
+
     struct Chunk {
         std::uint32_t address;
         long line;
