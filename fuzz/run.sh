@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_font_reader fuzz_text_to_byte fuzz_conjunct_list fuzz_hex_writer)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_font_reader fuzz_text_to_byte fuzz_conjunct_list fuzz_hex_writer fuzz_hex_reader)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2 --target "${targets[@]}"

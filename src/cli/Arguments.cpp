@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/HexArguments.h"
+#include "cli/OptionWalker.h"
 #include "font/Error.h"
 
 namespace ledfont::cli {
@@ -26,6 +28,7 @@ constexpr CommandRule kCommands[] = {
     {"check", CommandName::Check, 1, true, false, false},
     {"show", CommandName::Show, 1, true, false, true},
     {"jconv", CommandName::Jconv, 2, false, false, false},
+    {"verify", CommandName::Verify, 2, true, false, false},
 };
 
 const CommandRule& findCommand(std::string_view name) {
@@ -46,35 +49,6 @@ FontKind parseKind(std::string_view text) {
     }
     throw UsageError("--kind takes hindi or jukta512, not \"" + displayValue(text) + "\"");
 }
-
-// Walks the arguments of one command, handing out option values whether they are attached with '='
-// or follow as the next argument.
-class OptionWalker {
-  public:
-    explicit OptionWalker(std::span<const std::string> args) : args_(args) {}
-
-    bool done() const { return at_ >= args_.size(); }
-    const std::string& next() { return args_[at_++]; }
-
-    // The value of option `name` when `arg` is that option, else nullopt.
-    std::optional<std::string> valueOf(const std::string& arg, std::string_view name) {
-        if (arg == name) {
-            if (done()) {
-                throw UsageError(std::string(name) + " needs a value");
-            }
-            return next();
-        }
-        if (name.starts_with("--") && arg.size() > name.size() && arg.starts_with(name) &&
-            arg[name.size()] == '=') {
-            return arg.substr(name.size() + 1);
-        }
-        return std::nullopt;
-    }
-
-  private:
-    std::span<const std::string> args_;
-    std::size_t at_ = 0;
-};
 
 void checkGlyphs(const std::vector<int>& glyphs, FontKind kind, const std::string& what) {
     for (int glyph : glyphs) {
@@ -177,6 +151,9 @@ Arguments parseArguments(std::span<const std::string> args) {
         Arguments parsed;
         parsed.command = CommandName::Version;
         return parsed;
+    }
+    if (args[0] == "unhex") {
+        return parseUnhexArguments(args.subspan(1));
     }
     return parseCommand(findCommand(args[0]), args.subspan(1));
 }

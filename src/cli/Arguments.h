@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -10,12 +11,22 @@
 
 namespace ledfont::cli {
 
-enum class CommandName { Hex, Check, Show, Jconv, Help, Version };
+enum class CommandName { Hex, Check, Show, Jconv, Verify, Unhex, Help, Version };
 
 // A command line the tool cannot act on; the message says what is wrong and the usage follows it.
 class UsageError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+};
+
+// What unhex reads besides a HEX file: --kind auto (the default), or a raw dump (--binary FILE --base
+// ADDRESS) in place of the HEX file.
+struct UnhexOptions {
+    bool autoKind = true;
+    std::string binary;
+    std::uint32_t base = 0;
+
+    bool operator==(const UnhexOptions&) const = default;
 };
 
 struct Arguments {
@@ -24,6 +35,7 @@ struct Arguments {
     std::optional<FontKind> kind;    // empty: the font's number of values decides
     std::string output;              // -o OUT; empty means the HEX name of FONT
     std::vector<int> glyphs;         // --glyph N in the order given; empty means every glyph
+    UnhexOptions unhex;
 
     bool operator==(const Arguments&) const = default;
 };

@@ -23,13 +23,6 @@ void refuseSameFile(const std::string& input, const std::string& output, const c
     }
 }
 
-// Said only once nothing can fail any more but the output, so a failure stays one line.
-void tellReading(const std::string& path, const FontReading& reading, std::ostream& err) {
-    if (const std::string note = readingNote(reading); !note.empty()) {
-        err << "ledfont: " << displayPath(path) << ": " << note << '\n';
-    }
-}
-
 }  // namespace
 
 int runHex(const Arguments& args, std::ostream& out, std::ostream& err) {

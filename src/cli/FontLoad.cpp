@@ -83,4 +83,10 @@ std::string readingNote(const FontReading& reading) {
            (juktaSized ? "--kind jukta512 reads them" : "they are not read");
 }
 
+void tellReading(const std::string& path, const FontReading& reading, std::ostream& err) {
+    if (const std::string note = readingNote(reading); !note.empty()) {
+        err << "ledfont: " << displayPath(path) << ": " << note << '\n';
+    }
+}
+
 }  // namespace ledfont::cli

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "font/FontTables.h"
@@ -35,5 +36,9 @@ FontTables readFont(const std::string& path, FontReading& reading);
 // One line on how the font was read, for the user: the kind chosen when none was given, and values the kind
 // leaves unread; empty when there is nothing to say.
 std::string readingNote(const FontReading& reading);
+
+// readingNote on `err` as one line naming the file, when there is something to say. Called only once nothing
+// can fail any more but the output, so a failure stays one line.
+void tellReading(const std::string& path, const FontReading& reading, std::ostream& err);
 
 }  // namespace ledfont::cli

@@ -8,6 +8,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/DescriptorOutput.h"
+#include "cli/HexCommands.h"
 #include "cli/Usage.h"
 #include "font/Error.h"
 
@@ -25,6 +26,10 @@ int dispatch(const Arguments& args, std::ostream& out, std::ostream& err) {
             return runShow(args, out, err);
         case CommandName::Jconv:
             return runJconv(args, out, err);
+        case CommandName::Verify:
+            return runVerify(args, out, err);
+        case CommandName::Unhex:
+            return runUnhex(args, out, err);
         case CommandName::Version:
             out << versionText();
             return kExitDone;

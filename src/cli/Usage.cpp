@@ -15,6 +15,13 @@ std::string_view usageText() {
            "      a '|'; N is decimal or 0x hexadecimal, every glyph without --glyph\n"
            "  ledfont jconv IN OUT\n"
            "      convert a conjunct list of 128 bytes written as 0x7F into decimal lines\n"
+           "  ledfont verify FONT HEX [--kind hindi|jukta512]\n"
+           "      check that HEX holds exactly the image of FONT; list the first 20 differences\n"
+           "  ledfont unhex HEX [--kind auto|hindi|jukta512] -o FONT\n"
+           "  ledfont unhex --binary FILE --base ADDRESS [--kind auto|hindi|jukta512] -o FONT\n"
+           "      recover the font text from an Intel HEX file or a raw dump whose first byte lies at\n"
+           "      ADDRESS (decimal or 0x hexadecimal); auto, the default, takes the kind whose addresses\n"
+           "      hold data\n"
            "  ledfont --help | --version\n"
            "Without --kind the number of values decides: 18432 or more jukta512, else hindi.\n"
            "Exit status: 0 done, 1 bad input or a file error, 2 usage error.\n";

@@ -1,6 +1,9 @@
 #include "hexout/HexImage.h"
 
 #include <algorithm>
+#include <array>
+
+#include "hexout/HexRecords.h"
 
 namespace ledfont::hexout {
 
@@ -28,6 +31,44 @@ int buildGlyphImage(FontTables& tables, FontKind kind) {
 
 int buildConjunctImage(FontTables& tables) {
     return flattenRows(tables.JuktaData, glyphCount(FontKind::Jukta512), kPairBytes, tables.HexImage);
+}
+
+std::span<const FontRegion> fontRegions(FontKind kind) {
+    static constexpr std::array<FontRegion, 1> kHindi = {{
+        {RegionContent::Glyphs, kHindiGlyphAddress, 128 * kRecordBytes},
+    }};
+    static constexpr std::array<FontRegion, 2> kJukta = {{
+        {RegionContent::Glyphs, kJuktaGlyphAddress, 512 * kRecordBytes},
+        {RegionContent::Pairs, kJuktaPairAddress, 512 * kPairBytes},
+    }};
+    if (kind == FontKind::Hindi) {
+        return kHindi;
+    }
+    return kJukta;
+}
+
+const FontRegion* fontRegionAt(FontKind kind, std::uint32_t address) {
+    for (const FontRegion& region : fontRegions(kind)) {
+        if (address >= region.address && address <= region.last()) {
+            return &region;
+        }
+    }
+    return nullptr;
+}
+
+HexMemory fontMemory(const FontTables& tables) {
+    const FontKind kind = kindOf(tables.JuktaMode);
+    HexMemory memory;
+    for (const FontRegion& region : fontRegions(kind)) {
+        const bool glyphs = region.content == RegionContent::Glyphs;
+        const int width = glyphs ? kRecordBytes : kPairBytes;
+        for (int g = 0; g < glyphCount(kind); ++g) {
+            auto row = glyphs ? tables.FontData.row(g).first(kRecordBytes)
+                              : tables.JuktaData.row(g).first(kPairBytes);
+            memory.append(region.address + static_cast<std::uint32_t>(width * g), row.data(), row.size());
+        }
+    }
+    return memory;
 }
 
 }  // namespace ledfont::hexout

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "font/FontTables.h"
+#include "hexout/HexMemory.h"
 
 namespace ledfont::hexout {
 
@@ -11,5 +15,26 @@ int buildGlyphImage(FontTables& tables, FontKind kind);
 // Lays the conjunct pairs of the 512 Jukta512 glyphs in tables.HexImage (glyph g at byte 2 * g) over the
 // start of whatever it held and returns the number of image bytes.
 int buildConjunctImage(FontTables& tables);
+
+enum class RegionContent { Glyphs, Pairs };
+
+// A stretch of the controller's memory that a font fills: glyph records (34 bytes each) or conjunct pairs
+// (2 bytes each), glyph 0 first.
+struct FontRegion {
+    RegionContent content;
+    std::uint32_t address;
+    std::uint32_t size;
+
+    std::uint32_t last() const { return address + size - 1; }
+};
+
+// The regions of a font of `kind`, in address order.
+std::span<const FontRegion> fontRegions(FontKind kind);
+
+// The region of `kind` that holds `address`, or nullptr.
+const FontRegion* fontRegionAt(FontKind kind, std::uint32_t address);
+
+// What the HEX file of the tables sets, by address: the image of the kind JuktaMode selects.
+HexMemory fontMemory(const FontTables& tables);
 
 }  // namespace ledfont::hexout

@@ -35,6 +35,9 @@ TEST(LedfontUsage, UsageErrorsExitTwoWithTheUsageAndWriteNothing) {
         {"show", font, "--glyph", "x"},
         {"jconv", font},
         {"jconv", font, folder / "out.txt", folder / "more.txt"},
+        {"verify", font},
+        {"unhex", font},
+        {"unhex", "--binary", font, "-o", folder / "out.txt"},
     };
     const auto before = folder.snapshot();
     const RunResult help = runLedfont({"--help"});

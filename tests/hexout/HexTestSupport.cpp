@@ -1,5 +1,6 @@
 #include "HexTestSupport.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -59,6 +60,16 @@ std::vector<ParsedRecord> parseHex(std::string_view text) {
         text.remove_prefix(end + 2);
     }
     return records;
+}
+
+std::string withChecksum(std::string_view record) {
+    int sum = 0;
+    for (std::size_t at = 1; at + 1 < record.size(); at += 2) {
+        sum += std::stoi(std::string(record.substr(at, 2)), nullptr, 16);
+    }
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", (256 - sum % 256) % 256);
+    return std::string(record) + digits;
 }
 
 std::map<int, std::uint8_t> memoryOf(const std::vector<ParsedRecord>& records) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct ParsedRecord {
 // Reads Intel HEX text whose lines all end in CR LF, checking every line's shape and checksum; throws
 // std::runtime_error naming the line of the first fault.
 std::vector<ParsedRecord> parseHex(std::string_view text);
+
+// `record` (a colon and the digits of count, address, type and data) with its checksum put after it.
+std::string withChecksum(std::string_view record);
 
 // The bytes of the data records by address; throws std::runtime_error when an address repeats.
 std::map<int, std::uint8_t> memoryOf(const std::vector<ParsedRecord>& records);
