@@ -1,12 +1,12 @@
 #include <QApplication>
 
 #include "font/AtomicFile.h"
-#include "ui/frmFont.h"
+#include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
     ledfont::ignoreFileSizeSignal();
     QApplication app(argc, argv);
-    ledfont::ui::frmFont window;
+    ledfont::ui::MainWindow window;
     window.show();
     return QApplication::exec();
 }

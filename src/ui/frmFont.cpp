@@ -1,5 +1,7 @@
 #include "ui/frmFont.h"
 
+#include <QAction>
+#include <QFileDialog>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,12 +44,19 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
                            QMessageBox::StandardButton defaultButton) {
         return QMessageBox::question(this, title, text, buttons, defaultButton);
     };
+    reportSink_ = [this](const QString& title, const QString& text) {
+        QMessageBox::information(this, title, text);
+    };
+    fileChooser_ = [this](const QString& title, const QString& start) {
+        return QFileDialog::getOpenFileName(this, title, start);
+    };
     setWindowTitle(QStringLiteral("LED Font Editor"));
     setWindowIcon(informationIcon());
     createControls();
     applyInitialProperties();
     bindControls();
     canvas_ = std::make_unique<editor::LedCanvas>(*pic, tables_.CharMap);
+    createActions();
     connectHandlers();
     orderTabs();
     startUp();
@@ -62,6 +71,14 @@ void frmFont::createControls() {
         QWidget* widget = createControl(row, containers.value(QString::fromLatin1(row.container)), scale_);
         containers.insert(widget->objectName(), widget);
     }
+}
+
+void frmFont::createActions() {
+    // The menu bar's actions live here, with the state they act on; the top-level window only shows them.
+    actVerifyHex = new QAction(QStringLiteral("&Verify HEX File..."), this);
+    actVerifyHex->setObjectName(QStringLiteral("actVerifyHex"));
+    actVerifyHex->setEnabled(false);  // there is nothing to compare before a font is loaded
+    connect(actVerifyHex, &QAction::triggered, this, &frmFont::actVerifyHex_Triggered);
 }
 
 void frmFont::applyInitialProperties() {

@@ -13,6 +13,7 @@
 #include "font/FontTables.h"
 #include "ui/Layout.h"
 
+class QAction;
 class QCloseEvent;
 class QLabel;
 class QLineEdit;
@@ -52,6 +53,11 @@ class frmFont : public QWidget {
     void setErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
     // Replaces the modal question box.
     void setQuestionSink(QuestionSink sink) { questionSink_ = std::move(sink); }
+    // Where results are shown: a title and the text (the information box by default).
+    void setReportSink(ErrorSink sink) { reportSink_ = std::move(sink); }
+    // Asks for a file to open: a title and the file to start at; an empty answer is a cancel.
+    using FileChooser = std::function<QString(const QString& title, const QString& start)>;
+    void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
 
     // The file the tables were loaded from or last saved to; empty before the first load.
     const std::string& documentFile() const { return documentFile_; }
@@ -81,6 +87,8 @@ class frmFont : public QWidget {
     void cmdSave_Click();
     void cmdConvertToHex_Click();
     void Command1_Click();
+    // File > Verify HEX File...: compares the tables as last stored with a chosen HEX file; nothing changes.
+    void actVerifyHex_Triggered();
 
   protected:
     // Asks before unsaved work is dropped; Cancel, or a save that fails, keeps the window open.
@@ -88,6 +96,7 @@ class frmFont : public QWidget {
 
   private:
     void createControls();
+    void createActions();
     void applyInitialProperties();
     void bindControls();
     void connectHandlers();
@@ -121,6 +130,8 @@ class frmFont : public QWidget {
     FontTables tables_;
     ErrorSink errorSink_;
     QuestionSink questionSink_;
+    ErrorSink reportSink_;
+    FileChooser fileChooser_;
 
     std::string documentFile_;
     FontDataTable savedFont_;
@@ -148,6 +159,7 @@ class frmFont : public QWidget {
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdConvertToHex = nullptr;
     QPushButton* Command1 = nullptr;
+    QAction* actVerifyHex = nullptr;
 
     std::unique_ptr<editor::LedCanvas> canvas_;
 };

@@ -1,10 +1,17 @@
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
+
+#include <exception>
+#include <filesystem>
 
 #include "font/ConjunctList.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"
+#include "hexout/HexCompare.h"
 #include "hexout/HexFile.h"
+#include "hexout/HexReader.h"
+#include "ui/QtConvert.h"
 #include "ui/frmFont.h"
 
 // Moving whole fonts between the tables and files: load, save, HEX export and the conjunct list converter.
@@ -15,6 +22,8 @@ namespace {
 // The converter's files are fixed; elsewhere than on Windows they are plain names in the current folder.
 constexpr const char* kConjunctListIn = "d:\\juk64con.txt";
 constexpr const char* kConjunctListOut = "d:\\1.txt";
+// A box shows no more than this many differences; the summary counts them all.
+constexpr std::size_t kDifferencesShown = 12;
 
 }  // namespace
 
@@ -56,6 +65,7 @@ void frmFont::cmdLoad_Click() {
     }
     tables_.CurChar = 0;
     cmdSave->setEnabled(true);
+    actVerifyHex->setEnabled(true);
 }
 
 void frmFont::cmdSave_Click() {
@@ -82,6 +92,35 @@ void frmFont::cmdConvertToHex_Click() {
         return;
     }
     runReported(QStringLiteral("Error Writing HEX File"), [this] { hexout::writeHexFile(tables_); });
+}
+
+void frmFont::actVerifyHex_Triggered() {
+    if (documentFile_.empty()) {
+        return;
+    }
+    const QString title = QStringLiteral("Verify HEX File");
+    const QString chosen = fileChooser_(title, toQString(hexout::hexFileName(documentFile_)));
+    if (chosen.isEmpty()) {
+        return;
+    }
+    try {
+        // The summary names the font by the file it was loaded from, not the one clicked since.
+        FontTables loaded = tables_;
+        loaded.FontFile = std::filesystem::path(documentFile_).filename().string();
+        const hexout::HexComparison result =
+            hexout::compareHexWithFont(loaded, hexout::readHexFile(toStdString(chosen)), kDifferencesShown);
+        QStringList lines;
+        for (const std::string& line : result.differences) {
+            lines << toQString(line);
+        }
+        if (result.count > result.differences.size()) {
+            lines << QStringLiteral("...");
+        }
+        lines << toQString(result.summary);
+        reportSink_(title, lines.join(QLatin1Char('\n')));
+    } catch (const std::exception& error) {
+        errorSink_(QStringLiteral("Error Reading HEX File"), QString::fromUtf8(error.what()));
+    }
 }
 
 void frmFont::Command1_Click() {

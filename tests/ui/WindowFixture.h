@@ -33,6 +33,12 @@ class WindowTest : public ::testing::Test {
             questions.push_back(text);
             return answer;
         });
+        window.setReportSink(
+            [this](const QString& title, const QString& text) { reports.emplace_back(title, text); });
+        window.setFileChooser([this](const QString&, const QString& start) {
+            chooserStarts.push_back(start);
+            return chosenFile;
+        });
         window.show();
     }
 
@@ -100,6 +106,10 @@ class WindowTest : public ::testing::Test {
     // Questions the window asked, and the answer each one gets.
     QStringList questions;
     QMessageBox::StandardButton answer = QMessageBox::No;
+    // Result boxes shown, the file the file chooser answers with (empty: cancelled) and where it started.
+    std::vector<std::pair<QString, QString>> reports;
+    QString chosenFile;
+    QStringList chooserStarts;
 };
 
 }  // namespace ledfont::ui
