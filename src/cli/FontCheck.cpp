@@ -72,16 +72,17 @@ std::vector<std::string> fontWarnings(const FontTables& tables, FontKind kind) {
     std::vector<std::string> pairs;
     for (int g = 0; g < glyphCount(kind); ++g) {
         const std::string name = std::to_string(g);
-        if (tables.FontData(g, 0) > 16) {
-            wide.push_back(name + " (width " + std::to_string(tables.FontData(g, 0)) + ")");
+        const Glyph glyph = glyphAt(tables, g);
+        if (glyph.width > kGlyphColumns) {
+            wide.push_back(name + " (width " + std::to_string(glyph.width) + ")");
         }
-        if (glyphKind(tables.FontData, g) > kKindLimit) {
-            kinds.push_back(name + " (" + kindName(glyphKind(tables.FontData, g)) + ")");
+        if (glyph.kindNumber() > kKindLimit) {
+            kinds.push_back(name + " (" + kindName(glyph.kindNumber()) + ")");
         }
         if (kind == FontKind::Jukta512 &&
-            (tables.JuktaData(g, 0) > kConjunctLimit || tables.JuktaData(g, 1) > kConjunctLimit)) {
-            pairs.push_back(name + " (conjunct " + byteToHexText(tables.JuktaData(g, 0)) + " " +
-                            byteToHexText(tables.JuktaData(g, 1)) + ")");
+            (glyph.pair[0] > kConjunctLimit || glyph.pair[1] > kConjunctLimit)) {
+            pairs.push_back(name + " (conjunct " + byteToHexText(glyph.pair[0]) + " " +
+                            byteToHexText(glyph.pair[1]) + ")");
         }
     }
     std::vector<std::string> lines;
@@ -102,9 +103,10 @@ std::string fontSummary(const FontTables& tables, FontKind kind, std::size_t war
     int widest = 0;
     int kindCounts[kKindLimit + 2] = {};
     for (int g = 0; g < glyphCount(kind); ++g) {
-        narrowest = std::min(narrowest, glyphWidth(tables.FontData, g));
-        widest = std::max(widest, glyphWidth(tables.FontData, g));
-        ++kindCounts[std::min(glyphKind(tables.FontData, g), kKindLimit + 1)];
+        const Glyph glyph = recordAt(tables.FontData, g);
+        narrowest = std::min(narrowest, glyph.readWidth());
+        widest = std::max(widest, glyph.readWidth());
+        ++kindCounts[std::min(glyph.kindNumber(), kKindLimit + 1)];
     }
     std::string line = "summary: loads; widths " + std::to_string(narrowest) + ".." + std::to_string(widest) +
                        "; " + std::to_string(kindCounts[0]) + " Consonant, " + std::to_string(kindCounts[1]) +
