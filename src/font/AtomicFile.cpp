@@ -168,12 +168,16 @@ class TemporaryFile {
     }
 
     // Replacing another user's file (the superuser editing it) must not hand it over to the superuser.
-    // Only the superuser may change owners, so for everyone else this is a no-op.
+    // Only the superuser may change owners: for everyone else fchown fails with EPERM and the file becomes
+    // theirs, as any save by them would make it; EINVAL is an owner this system cannot map (a container).
+    // Any other failure is a real one.
     void keepOwner(const fs::path& resolved) {
         struct stat existing {};
         if (::stat(resolved.c_str(), &existing) == 0 &&
             (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
-            (void)::fchown(fd_, existing.st_uid, existing.st_gid);
+            if (::fchown(fd_, existing.st_uid, existing.st_gid) != 0 && errno != EPERM && errno != EINVAL) {
+                failWith(errno);
+            }
         }
     }
 
