@@ -39,6 +39,10 @@ std::string_view describe(ErrorCode code) {
 Error::Error(ErrorCode code, ErrorPlace place)
     : std::runtime_error(compose(code, place)), code_(code), place_(std::move(place)) {}
 
+void throwError(ErrorCode code) {
+    throw Error(code);
+}
+
 Error Error::withPath(std::string path) const {
     ErrorPlace place = place_;
     place.path = std::move(path);

@@ -53,6 +53,10 @@ class Error : public std::runtime_error {
     ErrorPlace place_;
 };
 
+// Throws Error(code). Out of line and [[noreturn]], so an inline bounds check that calls it stays small
+// enough to inline, and the compiler sees that an index past the check is in bounds.
+[[noreturn]] void throwError(ErrorCode code);
+
 // Makes the value text shown in messages: long fields are cut and control bytes escaped, so a message
 // about a garbage file stays one readable line.
 std::string displayValue(std::string_view text);

@@ -14,14 +14,14 @@ namespace ledfont {
 // Stores an int into a byte the checked way: anything outside 0..255 is an overflow, never a silent wrap.
 inline std::uint8_t checkedByte(int value) {
     if (value < 0 || value > 255) {
-        throw Error(ErrorCode::Overflow);
+        throwError(ErrorCode::Overflow);
     }
     return static_cast<std::uint8_t>(value);
 }
 
 inline void checkIndex(int index, int upper) {
     if (index < 0 || index > upper) {
-        throw Error(ErrorCode::SubscriptOutOfRange);
+        throwError(ErrorCode::SubscriptOutOfRange);
     }
 }
 

@@ -109,7 +109,8 @@ TEST(ConjunctFile, WritesTheOutputOnlyWhenAllConverted) {
         {"bad.txt", ErrorCode::TypeMismatch, 1},
     };
     for (auto [input, code, line] : cases) {
-        const Error e = test::errorOf([&] { convertConjunctFile(folder / input, folder / "out.txt"); });
+        const Error e =
+            test::errorOf([&, input = input] { convertConjunctFile(folder / input, folder / "out.txt"); });
         EXPECT_EQ(e.code(), code) << input;
         EXPECT_EQ(e.place().line, line) << input;
         EXPECT_EQ(e.place().path, (folder / input).string());

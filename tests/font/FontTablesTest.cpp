@@ -53,7 +53,7 @@ TEST(FontTables, EveryIndexIsCheckedAgainstItsBounds) {
     const std::pair<int, int> badFontData[] = {{-1, 0}, {601, 0}, {0, -1}, {0, 51}};
     for (auto [row, col] : badFontData) {
         EXPECT_THROW(tables->FontData.set(row, col, 1), Error) << row << "," << col;
-        const Error e = test::errorOf([&] { (void)tables->FontData(row, col); });
+        const Error e = test::errorOf([&, row = row, col = col] { (void)tables->FontData(row, col); });
         EXPECT_EQ(e.code(), ErrorCode::SubscriptOutOfRange);
         EXPECT_STREQ(e.what(), "Subscript out of range");
     }

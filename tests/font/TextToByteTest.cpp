@@ -46,7 +46,7 @@ TEST(TextToByte, MismatchAndOverflow) {
         {"1000", ErrorCode::Overflow},     {"1234567890123456789012345678901234567890", ErrorCode::Overflow},
     };
     for (auto [text, code] : cases) {
-        const Error e = test::errorOf([&] { (void)textToByte(text); });
+        const Error e = test::errorOf([text = text] { (void)textToByte(text); });
         EXPECT_EQ(e.code(), code) << '"' << text << '"';
     }
 }
