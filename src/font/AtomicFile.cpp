@@ -303,7 +303,10 @@ bool isTemporaryOf(const std::string& name, const std::string& prefix) {
 // it ends, so one whose lock can be taken belongs to a dead writer and is removed; the next save of a file
 // thus clears what a killed one left. Best effort: nothing here fails the save.
 void removeDeadTemporaries(const fs::path& resolved) {
-    const std::string prefix = "." + resolved.filename().string() + ".tmp-";
+    // Appended, not "." + name: GCC 12 at -O2 misreads that as an overlapping copy (-Wrestrict).
+    std::string prefix = ".";
+    prefix += resolved.filename().string();
+    prefix += ".tmp-";
     std::error_code ec;
     for (fs::directory_iterator it(folderOf(resolved), ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path& path = it->path();
