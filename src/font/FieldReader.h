@@ -40,13 +40,7 @@ class FieldReader {
     long endLine() const { return lastWasLineEnd_ && line_ > 1 ? line_ - 1 : line_; }
 
   private:
-    // The next byte, or -1 at the end of the input.
-    int get() {
-        if (pos_ == end_ && !fill()) {
-            return -1;
-        }
-        return static_cast<unsigned char>(buffer_[pos_++]);
-    }
+    // The next byte without taking it, or -1 at the end of the input.
     int peek() {
         if (pos_ == end_ && !fill()) {
             return -1;
@@ -54,10 +48,10 @@ class FieldReader {
         return static_cast<unsigned char>(buffer_[pos_]);
     }
     bool fill();
-    // Takes a separator `c` just read; false when `c` is part of a field.
-    bool endsField(int c);
-    // Adds `c` to the field; false when that makes the field too long.
-    bool take(char c, std::string& field);
+    // Takes the separator `c` standing at the read position.
+    void takeSeparator(char c);
+    // Reads on past the rest of a cut field and its separator.
+    void skipField();
 
     std::istream& in_;
     std::array<char, kBufferSize> buffer_{};
@@ -69,8 +63,6 @@ class FieldReader {
     bool fieldAfterComma_ = false;
     bool cut_ = false;
     bool skipRest_ = false;  // the field last returned was cut and its rest not yet read
-    std::string blanks_;     // blanks seen inside a field, kept until a non-blank shows they are not trailing
-    std::size_t blankCount_ = 0;
 };
 
 }  // namespace ledfont

@@ -1,5 +1,7 @@
 #include "font/TextToByte.h"
 
+#include <algorithm>
+
 #include "font/Error.h"
 
 namespace ledfont {
@@ -31,6 +33,22 @@ std::string_view trimBlanks(std::string_view text) {
 }
 
 std::uint8_t textToByte(std::string_view text) {
+    // Nearly every value in a font file is one to three decimal digits and nothing else: those are converted
+    // without a branch on how many there are (the loads repeat the last digit of a shorter text).
+    const std::size_t n = text.size();
+    if (n - 1 < 3) {
+        const unsigned d0 = static_cast<unsigned>(text[0] - '0');
+        const unsigned d1 = static_cast<unsigned>(text[std::min<std::size_t>(1, n - 1)] - '0');
+        const unsigned d2 = static_cast<unsigned>(text[n - 1] - '0');
+        if (d0 < 10 && d1 < 10 && d2 < 10) {
+            const unsigned two = d0 * 10 + d1;
+            const unsigned value = n == 1 ? d0 : n == 2 ? two : two * 10 + d2;
+            if (value > 255) {
+                throw Error(ErrorCode::Overflow);
+            }
+            return static_cast<std::uint8_t>(value);
+        }
+    }
     text = trimBlanks(text);
     int base = 10;
     if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) {

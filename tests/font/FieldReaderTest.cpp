@@ -61,6 +61,17 @@ TEST(FieldReader, SplitsFieldsAndCountsLines) {
         {"blanks after the last line end", "1\r\n  ", {{"1", 1}, {"", 2}}, 2},
         {"NUL is an ordinary byte", std::string{'1', '\0', '2'}, {{std::string{'1', '\0', '2'}, 1}}, 1},
         {"quotes are ordinary bytes", "\"1,2\"", {{"\"1", 1}, {"2\"", 1}}, 1},
+        {"fields around eight bytes long",
+         "1234567,12345678,123456789\r\n ab ,c d,\te\t,,\r\n",
+         {{"1234567", 1},
+          {"12345678", 1},
+          {"123456789", 1},
+          {"ab", 2},
+          {"c d", 2},
+          {"e", 2},
+          {"", 2},
+          {"", 2}},
+         2},
     };
     for (const Case& c : cases) {
         ReadAll got = readAll(c.input);

@@ -42,6 +42,7 @@ TEST(TextToByte, MismatchAndOverflow) {
         {"1e2", ErrorCode::TypeMismatch},  {"1 2", ErrorCode::TypeMismatch},
         {"&H", ErrorCode::TypeMismatch},   {"&HG", ErrorCode::TypeMismatch},
         {"0x1F", ErrorCode::TypeMismatch}, {"999x", ErrorCode::TypeMismatch},
+        {"9x", ErrorCode::TypeMismatch},   {"x9", ErrorCode::TypeMismatch},
         {"256", ErrorCode::Overflow},      {"&H100", ErrorCode::Overflow},
         {"1000", ErrorCode::Overflow},     {"1234567890123456789012345678901234567890", ErrorCode::Overflow},
     };
