@@ -392,6 +392,10 @@ ErrorCode errorFromWindows(DWORD err) {
     throw Error(code, std::move(place));
 }
 
+// How often and how long apart a replace refused for an open target is tried again: two seconds in all.
+constexpr int kReplaceTries = 400;
+constexpr DWORD kReplaceWaitMs = 5;
+
 class TemporaryFile {
   public:
     TemporaryFile(const fs::path& resolved, const fs::path& target) : target_(target) {
@@ -444,11 +448,22 @@ class TemporaryFile {
             failWindows(target_, ::GetLastError());
         }
         close();
-        if (!::MoveFileExW(path_.c_str(), resolved.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            failWindows(target_, ::GetLastError());
+        // A target that another program has open without sharing its deletion (a reader, a virus scanner,
+        // the search indexer) cannot be replaced until that program closes it, usually within milliseconds.
+        DWORD err = ERROR_SUCCESS;
+        for (int i = 0; i < kReplaceTries; ++i) {
+            if (::MoveFileExW(path_.c_str(), resolved.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                committed_ = true;
+                return;
+            }
+            err = ::GetLastError();
+            if (err != ERROR_ACCESS_DENIED && err != ERROR_SHARING_VIOLATION) {
+                break;
+            }
+            ::Sleep(kReplaceWaitMs);
         }
-        committed_ = true;
+        failWindows(target_, err);
     }
 
   private:
