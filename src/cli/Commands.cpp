@@ -31,7 +31,7 @@ int runHex(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::filesystem::path target =
         args.output.empty() ? hexout::writeHexFile(tables) : hexout::writeHexFile(tables, args.output);
     tellReading(args.paths[0], reading, err);
-    out << displayPath(target.string()) << '\n';
+    out << displayPath(utf8FromPath(target)) << '\n';
     return kExitDone;
 }
 
@@ -69,7 +69,7 @@ int runShow(const Arguments& args, std::ostream& out, std::ostream& err) {
 int runJconv(const Arguments& args, std::ostream& out, std::ostream& err) {
     refuseSameFile(args.paths[0], args.paths[1], "the output would replace the conjunct list");
     bool moreFollow = false;
-    convertConjunctFile(args.paths[0], args.paths[1], moreFollow);
+    convertConjunctFile(pathFromUtf8(args.paths[0]), pathFromUtf8(args.paths[1]), moreFollow);
     if (moreFollow) {
         err << "ledfont: " << displayPath(args.paths[0])
             << ": more values follow the 128 a conjunct list holds; they are not converted\n";

@@ -5,6 +5,7 @@
 #include "cli/FontLoad.h"
 #include "cli/GlyphText.h"
 #include "font/FieldReader.h"
+#include "font/FontPath.h"
 #include "font/FontText.h"
 #include "font/InputFile.h"
 #include "font/TextToByte.h"
@@ -35,7 +36,7 @@ std::string withoutPath(const Error& error) {
 // A file that ends too early is reported as such by the reader, which then says nothing about its
 // fields; this finds the first of them that does not convert.
 std::optional<Error> firstBadField(const std::string& path, FontKind kind) {
-    std::ifstream in = openInputFile(path);
+    std::ifstream in = openInputFile(pathFromUtf8(path));
     FieldReader reader(in);
     std::string field;
     long line = 0;

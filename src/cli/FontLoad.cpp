@@ -1,6 +1,7 @@
 #include "cli/FontLoad.h"
 
 #include "font/Error.h"
+#include "font/FontPath.h"
 #include "font/FontText.h"
 
 namespace ledfont::cli {
@@ -16,7 +17,7 @@ constexpr std::size_t kJuktaValues = valuesOf(FontKind::Jukta512);
 // The fields of `path` up to kCountLimit, or 0 when it cannot be read.
 std::size_t countFields(const std::string& path) {
     try {
-        return countFontFile(path, kCountLimit);
+        return countFontFile(pathFromUtf8(path), kCountLimit);
     } catch (const Error&) {
         return 0;
     }
@@ -57,7 +58,8 @@ FontReading chooseKind(const std::string& path, std::optional<FontKind> given) {
 FontTables readFont(const std::string& path, FontReading& reading) {
     FontTables tables;
     tables.FontFile = path;
-    storeFontValues(tables, reading.kind, readFontFile(path, reading.kind, reading.valuesFollow));
+    storeFontValues(tables, reading.kind,
+                    readFontFile(pathFromUtf8(path), reading.kind, reading.valuesFollow));
     tables.JuktaMode = reading.kind == FontKind::Jukta512;
     tables.CurChar = 0;
     if (reading.valuesFollow && reading.fieldsCounted == 0) {

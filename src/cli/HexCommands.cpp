@@ -35,8 +35,8 @@ int runVerify(const Arguments& args, std::ostream& out, std::ostream& err) {
     FontReading reading = chooseKind(args.paths[0], args.kind);
     const FontTables tables = readFont(args.paths[0], reading);
     return reportingHexErrors(err, [&] {
-        const hexout::HexComparison result =
-            hexout::compareHexWithFont(tables, hexout::readHexFile(args.paths[1]), kDifferencesShown);
+        const hexout::HexComparison result = hexout::compareHexWithFont(
+            tables, hexout::readHexFile(pathFromUtf8(args.paths[1])), kDifferencesShown);
         tellReading(args.paths[0], reading, err);
         for (const std::string& line : result.differences) {
             out << line << '\n';
@@ -55,12 +55,12 @@ int runUnhex(const Arguments& args, std::ostream& out, std::ostream& err) {
                                                   : "the font file would replace the HEX file"));
     }
     return reportingHexErrors(err, [&] {
-        const hexout::HexMemory hex =
-            dump ? hexout::readDumpFile(input, args.unhex.base) : hexout::readHexFile(input);
+        const hexout::HexMemory hex = dump ? hexout::readDumpFile(pathFromUtf8(input), args.unhex.base)
+                                           : hexout::readHexFile(pathFromUtf8(input));
         const FontKind kind = args.unhex.autoKind || !args.kind ? hexout::kindOfHex(hex) : *args.kind;
         FontTables tables = hexout::tablesFromHex(hex, kind);
         tables.FontFile = args.output;
-        saveFontFile(args.output, tables);
+        saveFontFile(pathFromUtf8(args.output), tables);
         auto regions = hexout::fontRegions(kind);
         out << displayPath(args.output) << ": " << (kind == FontKind::Hindi ? "Hindi" : "Jukta512")
             << " font from " << hexout::hexRange(regions.front().address, regions.back().last()) << '\n';

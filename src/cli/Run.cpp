@@ -11,6 +11,7 @@
 #include "cli/HexCommands.h"
 #include "cli/Usage.h"
 #include "font/Error.h"
+#include "font/FontPath.h"
 
 namespace ledfont::cli {
 
@@ -52,7 +53,8 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
     } catch (const Error& e) {
         err << e.what() << '\n';
     } catch (const std::filesystem::filesystem_error& e) {
-        err << describe(errorFromErrno(e.code().value())) << ": " << displayPath(e.path1().string()) << '\n';
+        err << describe(errorFromErrno(e.code().value())) << ": " << displayPath(utf8FromPath(e.path1()))
+            << '\n';
     } catch (const std::exception& e) {
         err << describe(ErrorCode::DeviceIOError) << ": " << e.what() << '\n';
     }

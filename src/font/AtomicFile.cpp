@@ -1,5 +1,6 @@
 #include "font/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -13,7 +14,11 @@
 #include "font/FontPath.h"
 
 #ifdef _WIN32
-#include <fstream>
+#ifndef NOMINMAX  // libstdc++ defines it already
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/file.h>
@@ -34,7 +39,7 @@ constexpr int kMaxLinkHops = 40;
 constexpr int kMaxNameTries = 100;
 
 [[noreturn]] void fail(ErrorCode code, const fs::path& path, int err = 0) {
-    ErrorPlace place = placeOfPath(path.string());
+    ErrorPlace place = placeOfPath(utf8FromPath(path));
     if (code == ErrorCode::DeviceIOError && err != 0) {
         place.note = std::strerror(err);
     }
@@ -101,18 +106,18 @@ fs::path temporaryName(const fs::path& path, std::mt19937_64& random) {
     // Appended piece by piece: GCC 12 at -O3 takes the chained operator+ for an overlapping copy
     // (-Wrestrict) and fails the Release build.
     std::string name = ".";
-    name += path.filename().string();
+    name += utf8FromPath(path.filename());
     name += ".tmp-";
     name += std::to_string(random() % 1000000000);
-    return folderOf(path) / name;
+    return folderOf(path) / pathFromUtf8(name);
 }
+
+#ifndef _WIN32
 
 // Opening the temporary failed: a missing folder is what the user needs to hear about.
 ErrorCode openFailure(int err) {
     return err == ENOENT || err == ENOTDIR ? ErrorCode::PathNotFound : errorFromErrno(err);
 }
-
-#ifndef _WIN32
 
 // The new content is written to a file of its own beside the target and renamed over it when complete. On
 // Linux that file is first unnamed (O_TMPFILE), so a writer killed before the content is complete leaves
@@ -344,35 +349,144 @@ void writeResolved(const fs::path& resolved, const fs::path& target, std::string
 
 #else
 
-// Windows: the same steps with the standard library; std::filesystem::rename replaces an existing file.
+// Windows: the same steps with the Win32 calls that make them safe. The temporary is created only where no
+// file stands (CREATE_NEW), flushed to the disk before it replaces the target, and renamed over the target
+// with the rename itself written through. Windows has no unnamed files, so a writer killed part way leaves
+// its temporary.
+
+ErrorCode errorFromWindows(DWORD err) {
+    switch (err) {
+        case ERROR_FILE_NOT_FOUND:
+            return ErrorCode::FileNotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_DIRECTORY:
+            return ErrorCode::PathNotFound;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_WRITE_PROTECT:
+            return ErrorCode::PermissionDenied;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+        case ERROR_FILE_TOO_LARGE:
+            return ErrorCode::DiskFull;
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_FILENAME_EXCED_RANGE:
+            return ErrorCode::BadFileNameOrNumber;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return ErrorCode::FileAlreadyExists;
+        default:
+            return ErrorCode::DeviceIOError;
+    }
+}
+
+[[noreturn]] void failWindows(const fs::path& target, DWORD err) {
+    ErrorPlace place = placeOfPath(utf8FromPath(target));
+    const ErrorCode code = errorFromWindows(err);
+    if (code == ErrorCode::DeviceIOError) {
+        place.note = "Windows error " + std::to_string(err);
+    }
+    throw Error(code, std::move(place));
+}
+
+// How often and how long apart a replace refused for an open target is tried again: two seconds in all.
+constexpr int kReplaceTries = 400;
+constexpr DWORD kReplaceWaitMs = 5;
+
+class TemporaryFile {
+  public:
+    TemporaryFile(const fs::path& resolved, const fs::path& target) : target_(target) {
+        std::mt19937_64 random(std::random_device{}());
+        for (int i = 0; i < kMaxNameTries; ++i) {
+            path_ = temporaryName(resolved, random);
+            handle_ = ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (handle_ != INVALID_HANDLE_VALUE) {
+                return;
+            }
+            const DWORD err = ::GetLastError();
+            if (err != ERROR_FILE_EXISTS && err != ERROR_ALREADY_EXISTS) {
+                path_.clear();
+                // A file where a folder should be reads as a missing folder, as on POSIX systems.
+                failWindows(target_, err == ERROR_FILE_NOT_FOUND || err == ERROR_DIRECTORY
+                                         ? ERROR_PATH_NOT_FOUND
+                                         : err);
+            }
+        }
+        path_.clear();
+        fail(ErrorCode::FileAlreadyExists, target_);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        close();
+        if (!committed_ && !path_.empty()) {
+            ::DeleteFileW(path_.c_str());
+        }
+    }
+
+    void write(std::string_view bytes) {
+        while (!bytes.empty()) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+            DWORD written = 0;
+            if (!::WriteFile(handle_, bytes.data(), chunk, &written, nullptr)) {
+                failWindows(target_, ::GetLastError());
+            }
+            if (written == 0) {
+                failWindows(target_, ERROR_DISK_FULL);
+            }
+            bytes.remove_prefix(written);
+        }
+    }
+
+    // Flushes, closes and renames over `resolved`, which a read-only attribute would refuse.
+    void commit(const fs::path& resolved) {
+        if (!::FlushFileBuffers(handle_)) {
+            failWindows(target_, ::GetLastError());
+        }
+        close();
+        // A target that another program has open without sharing its deletion (a reader, a virus scanner,
+        // the search indexer) cannot be replaced until that program closes it, usually within milliseconds.
+        DWORD err = ERROR_SUCCESS;
+        for (int i = 0; i < kReplaceTries; ++i) {
+            if (::MoveFileExW(path_.c_str(), resolved.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                committed_ = true;
+                return;
+            }
+            err = ::GetLastError();
+            if (err != ERROR_ACCESS_DENIED && err != ERROR_SHARING_VIOLATION) {
+                break;
+            }
+            ::Sleep(kReplaceWaitMs);
+        }
+        failWindows(target_, err);
+    }
+
+  private:
+    void close() {
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(handle_);
+            handle_ = INVALID_HANDLE_VALUE;
+        }
+    }
+
+    fs::path target_;
+    fs::path path_;
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    bool committed_ = false;
+};
+
+// The permission bits are the read-only attribute only, which refuseReadOnly has checked already; the new
+// file keeps the other attributes a new file gets.
 void writeResolved(const fs::path& resolved, const fs::path& target, std::string_view bytes,
-                   std::optional<fs::perms> perms) {
-    std::mt19937_64 random(std::random_device{}());
-    fs::path temporary = temporaryName(resolved, random);
-    std::error_code ec;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.is_open()) {
-            fail(fs::is_directory(folderOf(resolved), ec) ? ErrorCode::PermissionDenied
-                                                          : ErrorCode::PathNotFound,
-                 target);
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temporary, ec);
-            fail(ErrorCode::DiskFull, target);
-        }
-    }
-    if (perms) {
-        fs::permissions(temporary, *perms, ec);
-    }
-    fs::rename(temporary, resolved, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        fail(ErrorCode::PathFileAccessError, target);
-    }
+                   std::optional<fs::perms>) {
+    TemporaryFile temporary(resolved, target);
+    temporary.write(bytes);
+    temporary.commit(resolved);
 }
 
 #endif

@@ -115,7 +115,9 @@ ErrorCode errorFromErrno(int err) {
             return ErrorCode::PathFileAccessError;
         case ENOSPC:
         case EFBIG:
+#ifdef EDQUOT  // Windows has no disk quotas in errno
         case EDQUOT:
+#endif
             return ErrorCode::DiskFull;
         case ENAMETOOLONG:
         case EINVAL:

@@ -19,6 +19,15 @@ ErrorCode folderErrorCode(const std::error_code& ec) {
 
 }  // namespace
 
+std::filesystem::path pathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8FromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::string joinFolderFile(std::string_view folder, std::string_view name, char separator) {
     std::string path(folder);
     if (!path.empty() && path.back() != separator) {
@@ -40,14 +49,16 @@ bool namesNoFile(const std::filesystem::path& path) {
 bool sameFile(const std::string& a, const std::string& b) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (a == b || fs::equivalent(a, b, ec)) {
+    const fs::path pathA = pathFromUtf8(a);
+    const fs::path pathB = pathFromUtf8(b);
+    if (a == b || fs::equivalent(pathA, pathB, ec)) {
         return true;
     }
-    fs::path canonicalA = fs::weakly_canonical(a, ec);
+    fs::path canonicalA = fs::weakly_canonical(pathA, ec);
     if (ec) {
         return false;
     }
-    fs::path canonicalB = fs::weakly_canonical(b, ec);
+    fs::path canonicalB = fs::weakly_canonical(pathB, ec);
     return !ec && canonicalA == canonicalB;
 }
 
@@ -58,8 +69,7 @@ std::optional<Error> folderReadError(const std::filesystem::path& folder) {
         return std::nullopt;
     }
     ErrorPlace place;
-    const std::u8string text = folder.u8string();
-    place.path.assign(text.begin(), text.end());
+    place.path = utf8FromPath(folder);
     return Error(folderErrorCode(ec), std::move(place));
 }
 

@@ -16,6 +16,12 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
+// Paths are UTF-8 in std::string everywhere in this program. std::filesystem::path converts a std::string
+// from the system's narrow encoding, which on Windows is a legacy code page, so every path made from or
+// turned into a std::string goes through these two.
+std::filesystem::path pathFromUtf8(std::string_view text);
+std::string utf8FromPath(const std::filesystem::path& path);
+
 // The path of a file chosen in a folder: folder, separator, name. A root folder ("/", "C:\") already ends
 // in the separator, which is then not doubled. An empty folder gives the name alone.
 std::string joinFolderFile(std::string_view folder, std::string_view name, char separator);

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 [[noreturn]] void fail(ErrorCode code, const fs::path& path) {
-    throw Error(code, placeOfPath(path.string()));
+    throw Error(code, placeOfPath(utf8FromPath(path)));
 }
 
 // Missing file or missing folder: the two need different advice, and open() reports both as ENOENT.

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "font/Error.h"
+#include "font/FontPath.h"
 
 namespace ledfont {
 
@@ -18,7 +19,7 @@ auto withPathOnError(const std::filesystem::path& path, Read&& read) {
     try {
         return read();
     } catch (const Error& e) {
-        throw e.withPath(path.string());
+        throw e.withPath(utf8FromPath(path));
     }
 }
 

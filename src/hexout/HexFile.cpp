@@ -26,8 +26,9 @@ std::filesystem::path writeHexFile(FontTables& tables, const std::string& hexFil
         throw Error(ErrorCode::FileAlreadyExists,
                     placeOfPath(hexFile, "the HEX file would replace the font file"));
     }
-    writeFileAtomically(hexFile, buildHexText(tables));
-    return hexFile;
+    const std::filesystem::path path = pathFromUtf8(hexFile);
+    writeFileAtomically(path, buildHexText(tables));
+    return path;
 }
 
 std::filesystem::path writeHexFile(FontTables& tables) {

@@ -7,6 +7,7 @@
 
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
+#include "font/FontPath.h"
 #include "font/InputFile.h"
 #include "hexout/HexImage.h"
 
@@ -125,7 +126,7 @@ HexMemory readDumpFile(const std::filesystem::path& path, std::uint32_t base) {
     in.ignore(static_cast<std::streamsize>(skip));
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
-        throw Error(ErrorCode::DeviceIOError, placeOfPath(path.string()));
+        throw Error(ErrorCode::DeviceIOError, placeOfPath(utf8FromPath(path)));
     }
     memory.append(static_cast<std::uint32_t>(base + skip),
                   reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::size_t>(in.gcount()));

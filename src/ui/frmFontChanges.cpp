@@ -26,12 +26,12 @@ constexpr std::size_t kCountLimit = static_cast<std::size_t>(valueCount(FontKind
 // A file a write would replace; a folder in the way is for the write itself to report.
 bool exists(const std::string& path) {
     std::error_code error;
-    const auto status = std::filesystem::status(std::filesystem::path(path), error);
+    const auto status = std::filesystem::status(pathFromUtf8(path), error);
     return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
 QString nameOf(const std::string& path) {
-    return toQString(std::filesystem::path(path).filename().string());
+    return toQString(utf8FromPath(pathFromUtf8(path).filename()));
 }
 
 // The two files by name, or by path where the names alone would read the same.
@@ -118,7 +118,7 @@ bool frmFont::confirmDroppedValues(const std::string& target) {
     }
     std::size_t held = 0;
     try {
-        held = countFontFile(target, kCountLimit);
+        held = countFontFile(pathFromUtf8(target), kCountLimit);
     } catch (const std::exception&) {
         return true;  // a file that cannot be read holds nothing to keep; the save reports its own failure
     }

@@ -29,20 +29,21 @@ constexpr std::size_t kDifferencesShown = 12;
 
 void frmFont::LoadFont(const std::string& fn) {
     bool more = false;
-    storeFontValues(tables_, FontKind::Hindi, readFontFile(fn, FontKind::Hindi, more));
+    storeFontValues(tables_, FontKind::Hindi, readFontFile(pathFromUtf8(fn), FontKind::Hindi, more));
     loadedHasMore_ = more;
 }
 
 bool frmFont::LoadFontJukta(const std::string& fn) {
     return runReported(QStringLiteral("Error!"), [this, &fn] {
         bool more = false;
-        storeFontValues(tables_, FontKind::Jukta512, readFontFile(fn, FontKind::Jukta512, more));
+        storeFontValues(tables_, FontKind::Jukta512,
+                        readFontFile(pathFromUtf8(fn), FontKind::Jukta512, more));
         loadedHasMore_ = more;
     });
 }
 
 void frmFont::SaveFont(const std::string& fn) {
-    saveFontFile(fn, tables_);
+    saveFontFile(pathFromUtf8(fn), tables_);
 }
 
 void frmFont::cmdLoad_Click() {
@@ -106,9 +107,9 @@ void frmFont::actVerifyHex_Triggered() {
     try {
         // The summary names the font by the file it was loaded from, not the one clicked since.
         FontTables loaded = tables_;
-        loaded.FontFile = std::filesystem::path(documentFile_).filename().string();
-        const hexout::HexComparison result =
-            hexout::compareHexWithFont(loaded, hexout::readHexFile(toStdString(chosen)), kDifferencesShown);
+        loaded.FontFile = utf8FromPath(pathFromUtf8(documentFile_).filename());
+        const hexout::HexComparison result = hexout::compareHexWithFont(
+            loaded, hexout::readHexFile(pathFromUtf8(toStdString(chosen))), kDifferencesShown);
         QStringList lines;
         for (const std::string& line : result.differences) {
             lines << toQString(line);

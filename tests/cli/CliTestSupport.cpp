@@ -1,21 +1,108 @@
 #include "CliTestSupport.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <stdexcept>
 
+#include "font/FontPath.h"
 #include "font/FontText.h"
 
+#ifndef _WIN32
 extern char** environ;
+#endif
 
 namespace ledfont::test {
+#ifdef _WIN32
+
+namespace {
+
+std::wstring wideFromUtf8(const std::string& text) {
+    return pathFromUtf8(text).wstring();
+}
+
+// One argument quoted as CommandLineToArgvW and the C runtime read it back: backslashes are literal except
+// before a quote, where they and the quote are escaped.
+void appendQuoted(std::wstring& line, const std::wstring& arg) {
+    line += L'"';
+    std::size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        line.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        line += c;
+    }
+    line.append(2 * backslashes, L'\\');
+    line += L'"';
+}
+
+HANDLE openForChild(const std::filesystem::path& path) {
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("cannot open " + utf8FromPath(path));
+    }
+    return handle;
+}
+
+}  // namespace
+
+RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem::path& stdoutFile) {
+    TempFolder capture;
+    const std::filesystem::path outPath = stdoutFile.empty() ? capture / "stdout" : stdoutFile;
+    const std::filesystem::path errPath = capture / "stderr";
+    const std::filesystem::path program = std::filesystem::absolute(LEDFONT_CLI_PATH);
+    std::wstring line;
+    appendQuoted(line, program.wstring());
+    for (const std::string& arg : args) {
+        line += L' ';
+        appendQuoted(line, wideFromUtf8(arg));
+    }
+    RunResult result;
+    {
+        HANDLE out = openForChild(outPath);
+        HANDLE err = openForChild(errPath);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdOutput = out;
+        startup.hStdError = err;
+        PROCESS_INFORMATION process{};
+        const BOOL started = ::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0,
+                                              nullptr, nullptr, &startup, &process);
+        ::CloseHandle(out);
+        ::CloseHandle(err);
+        if (!started) {
+            throw std::runtime_error("cannot start " LEDFONT_CLI_PATH);
+        }
+        ::WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        ::GetExitCodeProcess(process.hProcess, &code);
+        ::CloseHandle(process.hProcess);
+        ::CloseHandle(process.hThread);
+        result.status = static_cast<int>(code);
+    }
+    result.out = stdoutFile.empty() ? readFile(outPath) : "";
+    result.err = readFile(errPath);
+    return result;
+}
+
+#else
 
 RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem::path& stdoutFile) {
     TempFolder capture;
@@ -86,6 +173,8 @@ RunResult runLedfontWithFileSizeLimit(const std::vector<std::string>& args, unsi
     result.err = readFile(errPath);
     return result;
 }
+
+#endif
 
 void expectRuns(const std::vector<Expected>& cases) {
     for (const Expected& c : cases) {

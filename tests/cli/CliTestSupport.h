@@ -21,9 +21,11 @@ struct RunResult {
 // Runs the built ledfont with `args` and collects its exit status, stdout and stderr; with `stdoutFile`,
 // stdout goes to that file (such as /dev/full) instead and `out` stays empty.
 RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem::path& stdoutFile = {});
+#ifndef _WIN32
 // The same with files limited to `fileSizeLimit` bytes (RLIMIT_FSIZE) and SIGXFSZ at its default action,
 // which kills a process that does not ignore it.
 RunResult runLedfontWithFileSizeLimit(const std::vector<std::string>& args, unsigned long fileSizeLimit);
+#endif
 
 struct Expected {
     std::vector<std::string> args;

@@ -64,6 +64,9 @@ TEST(WriteHexFile, WritesTheTextBesideTheFontFileAndReplacesAnOldOne) {
 }
 
 TEST(WriteHexFile, RefusesToReplaceTheFontFileItself) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need privileges on Windows";
+#else
     test::TempFolder folder;
     const std::string content = "8\r\n4\r\n";
     test::writeFile(folder.path() / "font.hex", content);
@@ -81,6 +84,7 @@ TEST(WriteHexFile, RefusesToReplaceTheFontFileItself) {
     }
     EXPECT_TRUE(fs::is_symlink(folder.path() / "link.hex"));
     EXPECT_EQ(folder.names(), (std::set<std::string>{"font.hex", "link.hex", "link.txt"}));
+#endif
 }
 
 TEST(WriteHexFile, FailuresLeaveNothingBehind) {

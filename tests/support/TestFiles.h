@@ -9,6 +9,15 @@
 
 namespace ledfont::test {
 
+// A path that also converts to the UTF-8 std::string the program's interfaces take. std::filesystem::path
+// converts to std::string only where its native form is narrow, and then not as UTF-8 on Windows.
+class TestPath : public std::filesystem::path {
+  public:
+    using std::filesystem::path::path;
+    TestPath(std::filesystem::path path) : std::filesystem::path(std::move(path)) {}
+    operator std::string() const;
+};
+
 // A fresh empty folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
   public:
@@ -18,7 +27,7 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+    TestPath operator/(std::string_view name) const;
 
     // The names in the folder, to see that nothing was left behind.
     std::set<std::string> names() const;
