@@ -37,10 +37,6 @@ std::string joinFolderFile(std::string_view folder, std::string_view name, char 
     return path;
 }
 
-std::string fileLabelText(std::string_view fontFile) {
-    return "File : " + std::string(fontFile);
-}
-
 bool namesNoFile(const std::filesystem::path& path) {
     return path.empty() || path.native().find(std::filesystem::path::value_type{}) !=
                                std::filesystem::path::string_type::npos;

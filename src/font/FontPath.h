@@ -26,9 +26,6 @@ std::string utf8FromPath(const std::filesystem::path& path);
 // in the separator, which is then not doubled. An empty folder gives the name alone.
 std::string joinFolderFile(std::string_view folder, std::string_view name, char separator);
 
-// The caption of the file label once a font file has been chosen.
-std::string fileLabelText(std::string_view fontFile);
-
 // An empty path names no file, and one holding a NUL would reach the system cut short, naming another.
 bool namesNoFile(const std::filesystem::path& path);
 

@@ -35,10 +35,6 @@ TEST(JoinFolderFile, SeparatorIsNeverDoubled) {
     }
 }
 
-TEST(FileLabelText, PrefixesTheFontFile) {
-    EXPECT_EQ(fileLabelText("/home/u/fonts/hindi.txt"), "File : /home/u/fonts/hindi.txt");
-}
-
 TEST(SameFile, OneFileUnderEveryNameButNeverTwoFiles) {
 #ifdef _WIN32
     GTEST_SKIP() << "symbolic links need privileges on Windows";

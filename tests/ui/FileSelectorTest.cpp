@@ -25,6 +25,10 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace ledfont::ui {
 namespace {
 
+TEST(FileLabelText, PrefixesTheFontFile) {
+    EXPECT_EQ(fileLabelText("/home/u/fonts/hindi.txt"), "File : /home/u/fonts/hindi.txt");
+}
+
 QStringList texts(const QListWidget& list) {
     QStringList result;
     for (int row = 0; row < list.count(); ++row) {
