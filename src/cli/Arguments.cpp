@@ -64,15 +64,13 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
     parsed.command = rule.command;
     bool kindSeen = false;
     bool outputSeen = false;
-    bool optionsEnded = false;
     OptionWalker walker(args);
     while (!walker.done()) {
         const std::string& arg = walker.next();
-        if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
-            parsed.paths.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (auto kind = rule.takesKind ? walker.valueOf(arg, "--kind") : std::nullopt) {
+        if (walker.takePath(arg, parsed.paths)) {
+            continue;
+        }
+        if (auto kind = rule.takesKind ? walker.valueOf(arg, "--kind") : std::nullopt) {
             if (std::exchange(kindSeen, true)) {
                 throw UsageError("--kind given twice");
             }

@@ -62,15 +62,13 @@ Arguments parseUnhexArguments(std::span<const std::string> args) {
     std::optional<std::string> output;
     std::optional<std::string> binary;
     std::optional<std::string> base;
-    bool optionsEnded = false;
     OptionWalker walker(args);
     while (!walker.done()) {
         const std::string& arg = walker.next();
-        if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
-            parsed.paths.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (auto value = walker.valueOf(arg, "--kind")) {
+        if (walker.takePath(arg, parsed.paths)) {
+            continue;
+        }
+        if (auto value = walker.valueOf(arg, "--kind")) {
             if (kind) {
                 throw UsageError("--kind given twice");
             }

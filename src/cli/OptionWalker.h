@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/Arguments.h"
 
@@ -16,6 +17,20 @@ class OptionWalker {
     explicit OptionWalker(std::span<const std::string> args) : args_(args) {}
 
     bool done() const { return at_ >= args_.size(); }
+
+    // Takes `arg` as a file name into `paths` when it is one: anything after "--", "-" itself, and what
+    // does not start with '-'. "--" ends the options and is taken too. False for an option.
+    bool takePath(const std::string& arg, std::vector<std::string>& paths) {
+        if (optionsEnded_ || arg == "-" || !arg.starts_with("-")) {
+            paths.push_back(arg);
+            return true;
+        }
+        if (arg == "--") {
+            optionsEnded_ = true;
+            return true;
+        }
+        return false;
+    }
     const std::string& next() { return args_[at_++]; }
 
     // The value of option `name` when `arg` is that option, else nullopt.
@@ -36,6 +51,7 @@ class OptionWalker {
   private:
     std::span<const std::string> args_;
     std::size_t at_ = 0;
+    bool optionsEnded_ = false;
 };
 
 }  // namespace ledfont::cli

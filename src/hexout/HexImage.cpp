@@ -59,15 +59,9 @@ const FontRegion* fontRegionAt(FontKind kind, std::uint32_t address) {
 HexMemory fontMemory(const FontTables& tables) {
     const FontKind kind = kindOf(tables.JuktaMode);
     HexMemory memory;
-    for (const FontRegion& region : fontRegions(kind)) {
-        const bool glyphs = region.content == RegionContent::Glyphs;
-        const int width = glyphs ? kRecordBytes : kPairBytes;
-        for (int g = 0; g < glyphCount(kind); ++g) {
-            auto row = glyphs ? tables.FontData.row(g).first(kRecordBytes)
-                              : tables.JuktaData.row(g).first(kPairBytes);
-            memory.append(region.address + static_cast<std::uint32_t>(width * g), row.data(), row.size());
-        }
-    }
+    forEachImageRow(tables, kind, [&](std::uint32_t address, std::span<const std::uint8_t> row) {
+        memory.append(address, row.data(), row.size());
+    });
     return memory;
 }
 

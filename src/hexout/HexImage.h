@@ -37,4 +37,20 @@ const FontRegion* fontRegionAt(FontKind kind, std::uint32_t address);
 // What the HEX file of the tables sets, by address: the image of the kind JuktaMode selects.
 HexMemory fontMemory(const FontTables& tables);
 
+// Calls visit(address, bytes) for every glyph record and conjunct pair of `kind`, region by region, with
+// the part of its table row that the image holds: writable when `tables` is, so the export and the
+// recovery from a HEX file share one walk.
+template <typename Tables, typename Visit>
+void forEachImageRow(Tables& tables, FontKind kind, Visit visit) {
+    for (const FontRegion& region : fontRegions(kind)) {
+        const bool glyphs = region.content == RegionContent::Glyphs;
+        const int width = glyphs ? kRecordBytes : kPairBytes;
+        for (int g = 0; g < glyphCount(kind); ++g) {
+            auto row = glyphs ? tables.FontData.row(g).first(kRecordBytes)
+                              : tables.JuktaData.row(g).first(kPairBytes);
+            visit(region.address + static_cast<std::uint32_t>(width * g), row);
+        }
+    }
+}
+
 }  // namespace ledfont::hexout

@@ -97,18 +97,11 @@ FontTables tablesFromHex(const HexMemory& hex, FontKind kind) {
                               hexRange(kindSpan(kind).first, kindSpan(kind).last));
     }
     FontTables tables;
-    for (const FontRegion& region : fontRegions(kind)) {
-        const bool glyphs = region.content == RegionContent::Glyphs;
-        const int width = glyphs ? kRecordBytes : kPairBytes;
-        for (int g = 0; g < glyphCount(kind); ++g) {
-            auto row = glyphs ? tables.FontData.row(g).first(kRecordBytes)
-                              : tables.JuktaData.row(g).first(kPairBytes);
-            for (int b = 0; b < width; ++b) {
-                row[static_cast<std::size_t>(b)] =
-                    *hex.at(region.address + static_cast<std::uint32_t>(width * g + b));
-            }
+    forEachImageRow(tables, kind, [&](std::uint32_t address, std::span<std::uint8_t> row) {
+        for (std::size_t b = 0; b < row.size(); ++b) {
+            row[b] = *hex.at(address + static_cast<std::uint32_t>(b));
         }
-    }
+    });
     tables.JuktaMode = kind == FontKind::Jukta512;
     return tables;
 }

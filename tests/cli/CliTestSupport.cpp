@@ -104,6 +104,22 @@ RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem
 
 #else
 
+namespace {
+
+// The argument vector of a run of ledfont with `args`: pointers into `store`, which it fills.
+std::vector<char*> argvFor(std::vector<std::string>& store, const std::vector<std::string>& args) {
+    store = {LEDFONT_CLI_PATH};
+    store.insert(store.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : store) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    return argv;
+}
+
+}  // namespace
+
 RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem::path& stdoutFile) {
     TempFolder capture;
     const std::filesystem::path outPath = stdoutFile.empty() ? capture / "stdout" : stdoutFile;
@@ -113,13 +129,8 @@ RunResult runLedfont(const std::vector<std::string>& args, const std::filesystem
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
-    std::vector<std::string> argStore = {LEDFONT_CLI_PATH};
-    argStore.insert(argStore.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& arg : argStore) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
+    std::vector<std::string> argStore;
+    std::vector<char*> argv = argvFor(argStore, args);
 
     pid_t pid = 0;
     int spawned = posix_spawn(&pid, LEDFONT_CLI_PATH, &actions, nullptr, argv.data(), environ);
@@ -140,13 +151,8 @@ RunResult runLedfontWithFileSizeLimit(const std::vector<std::string>& args, unsi
     TempFolder capture;
     const std::filesystem::path outPath = capture / "stdout";
     const std::filesystem::path errPath = capture / "stderr";
-    std::vector<std::string> argStore = {LEDFONT_CLI_PATH};
-    argStore.insert(argStore.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& arg : argStore) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
+    std::vector<std::string> argStore;
+    std::vector<char*> argv = argvFor(argStore, args);
 
     // posix_spawn cannot set a resource limit, so this forks and sets it in the child.
     pid_t pid = fork();
