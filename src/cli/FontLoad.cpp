@@ -1,6 +1,7 @@
 #include "cli/FontLoad.h"
 
 #include "font/Error.h"
+#include "font/FontDocument.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"
 
@@ -56,16 +57,13 @@ FontReading chooseKind(const std::string& path, std::optional<FontKind> given) {
 }
 
 FontTables readFont(const std::string& path, FontReading& reading) {
-    FontTables tables;
-    tables.FontFile = path;
-    storeFontValues(tables, reading.kind,
-                    readFontFile(pathFromUtf8(path), reading.kind, reading.valuesFollow));
-    tables.JuktaMode = reading.kind == FontKind::Jukta512;
-    tables.CurChar = 0;
+    FontDocument document;
+    document.setFontFile(path);
+    reading.valuesFollow = document.load(path, reading.kind);
     if (reading.valuesFollow && reading.fieldsCounted == 0) {
         reading.fieldsCounted = countFields(path);
     }
-    return tables;
+    return document.tables();
 }
 
 std::string readingNote(const FontReading& reading) {

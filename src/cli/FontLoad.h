@@ -28,9 +28,9 @@ std::string fontKindName(FontKind kind);
 // follows reports why.
 FontReading chooseKind(const std::string& path, std::optional<FontKind> given);
 
-// The tables as the editor holds them after choosing `path` and loading it as `reading.kind`: FontFile set,
-// the values stored, JuktaMode set by the kind, CurChar 0. Sets valuesFollow, and counts the fields when they
-// follow and were not counted yet. Throws the reader's Error, with the path.
+// The tables as the editor holds them after choosing `path` and loading it as `reading.kind`, by the same
+// load: FontFile set, the values stored, JuktaMode set by the kind. Sets valuesFollow, and counts the fields
+// when they follow and were not counted yet. Throws the reader's Error, with the path.
 FontTables readFont(const std::string& path, FontReading& reading);
 
 // One line on how the font was read, for the user: the kind chosen when none was given, and values the kind

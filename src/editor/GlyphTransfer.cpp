@@ -54,11 +54,11 @@ GlyphRecord buildRecord(const GlyphControls& controls, const CharMapArray& charM
     return record;
 }
 
-void storeRecord(FontTables& tables, int glyph, const GlyphRecord& record) {
+void storeRecord(FontDocument& document, int glyph, const GlyphRecord& record) {
     checkIndex(glyph, FontDataTable::kRowUpper);
-    setGlyph(tables, glyph,
-             Glyph::decode(record.bytes, record.pair.value_or(std::array<std::uint8_t, kPairBytes>{})),
-             record.pair.has_value());
+    document.setGlyph(
+        glyph, Glyph::decode(record.bytes, record.pair.value_or(std::array<std::uint8_t, kPairBytes>{})),
+        record.pair.has_value());
 }
 
 int nextGlyph(int current, bool juktaMode) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "font/FontDocument.h"
 #include "font/FontTables.h"
 
 namespace ledfont::editor {
@@ -51,8 +52,9 @@ struct GlyphRecord {
     bool operator==(const GlyphRecord&) const = default;
 };
 GlyphRecord buildRecord(const GlyphControls& controls, const CharMapArray& charMap, bool juktaMode);
-// Writes the record into row `glyph`; the row is checked first, so a bad index writes nothing.
-void storeRecord(FontTables& tables, int glyph, const GlyphRecord& record);
+// Writes the record into glyph `glyph` of the document; the row is checked first, so a bad index writes
+// nothing.
+void storeRecord(FontDocument& document, int glyph, const GlyphRecord& record);
 
 // Stepping without wrap-around: 0..127 in a Hindi font, 0..511 in a Jukta512 font.
 int nextGlyph(int current, bool juktaMode);

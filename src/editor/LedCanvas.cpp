@@ -53,6 +53,7 @@ void LedCanvas::ledBox(int x, int y, Colour colour) {
     double x2 = (x + 1.0) * 10 - 1, y2 = (y + 1.0) * 10 - 1;
     pic_.box(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2),
              colour);
+    draft_.set(x, y, colour != kBlack);
 }
 
 void LedCanvas::OnLED(int x, int y) {
@@ -71,20 +72,7 @@ void LedCanvas::Clear() {
 }
 
 void LedCanvas::GetMap() {
-    for (int c = 0; c < kCells; ++c) {
-        for (int h = 0; h < 2; ++h) {
-            int value = 0;
-            for (int k = 7; k >= 0; --k) {
-                value *= 2;
-                float px = static_cast<float>(kCellSize * c + 5);
-                float py = static_cast<float>(kCellSize * (8 * h + k) + 5);
-                if (pic_.point(px, py) == kBlack) {
-                    value += 1;
-                }
-            }
-            charMap_.set(2 * c + h, value);
-        }
-    }
+    draft_.fillMap(charMap_);
 }
 
 void LedCanvas::PutChar(int cols, const CharMapArray& source) {
@@ -126,6 +114,7 @@ void LedCanvas::CentreClick(int listIndex) {
 void LedCanvas::ShowBitmap(const FontDataTable& font, int glyph) {
     const Glyph shown = recordAt(font, glyph);
     pic_.clear();
+    draft_.clear();
     DrawGrid();
     for (int c = 0; c < kCells; ++c) {
         for (int r = 0; r < kCells; ++r) {

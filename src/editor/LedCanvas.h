@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "editor/GlyphDraft.h"
 #include "editor/PictureSurface.h"
 #include "font/FontTables.h"
 
@@ -19,8 +20,9 @@ constexpr int kCells = 16;
 // The pointer coordinate to a cell index: round half to even, then divide by 10 towards zero.
 int pointerToCell(float v);
 
-// The 16 x 16 LED grid drawn on a picture surface. The picture's pixels are the state: GetMap reads the
-// colour at every cell centre back into CharMap, black meaning dark.
+// The 16 x 16 LED grid drawn on a picture surface. Every LED drawn lands in the draft too, and GetMap
+// reads the draft back into CharMap: the same bits as reading the colour at every cell centre (black
+// meaning dark), since nothing but an LED box ever covers a cell centre and a cleared picture is black.
 class LedCanvas {
   public:
     LedCanvas(PictureSurface& pic, CharMapArray& charMap) : pic_(pic), charMap_(charMap) {}
@@ -47,11 +49,15 @@ class LedCanvas {
     void DrawLimitLine(int width);
     void ShowBitmap(const FontDataTable& font, int glyph);
 
+    // The glyph as the canvas shows it.
+    const GlyphDraft& draft() const { return draft_; }
+
   private:
     void ledBox(int x, int y, Colour colour);
 
     PictureSurface& pic_;
     CharMapArray& charMap_;
+    GlyphDraft draft_;
 };
 
 }  // namespace ledfont::editor

@@ -96,17 +96,14 @@ constexpr FontKind kindOf(bool juktaMode) {
 
 using FontDataTable = ByteMatrix<600, 50>;
 using JuktaDataTable = ByteMatrix<600, 2>;
+// The grid's bitmap as the editor reads it back: bytes 0..31 in the layout of record bytes 2..33.
 using CharMapArray = ByteArray<50>;
-using HexImageArray = ByteArray<20000>;
 
-// Everything the editor works on. The window owns one; the CLI and the tests use the same struct, so a
-// table the CLI fills is exactly what the window would hold after loading the same file.
+// The font itself: what a font file holds, the kind it was read as and the file chosen for it. A plain value,
+// so the CLI, the window and the tests all hold exactly the same thing after loading the same file.
 struct FontTables {
     FontDataTable FontData;    // glyph records in bytes 0..33 of rows 0..511
     JuktaDataTable JuktaData;  // conjunct pair in bytes 0..1 of rows 0..511
-    CharMapArray CharMap;      // the grid's bitmap, bytes 0..31 in the layout of record bytes 2..33
-    HexImageArray HexImage;    // work area of the HEX export
-    std::int16_t CurChar = 0;
     bool JuktaMode = false;
     std::string FontFile;
 

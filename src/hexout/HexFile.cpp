@@ -21,7 +21,7 @@ std::string hexFileName(const std::string& fontFile) {
     return fontFile.substr(0, stemEnd) + ".hex";
 }
 
-std::filesystem::path writeHexFile(FontTables& tables, const std::string& hexFile) {
+std::filesystem::path writeHexFile(const FontTables& tables, const std::string& hexFile) {
     if (sameFile(tables.FontFile, hexFile)) {
         throw Error(ErrorCode::FileAlreadyExists,
                     placeOfPath(hexFile, "the HEX file would replace the font file"));
@@ -31,7 +31,7 @@ std::filesystem::path writeHexFile(FontTables& tables, const std::string& hexFil
     return path;
 }
 
-std::filesystem::path writeHexFile(FontTables& tables) {
+std::filesystem::path writeHexFile(const FontTables& tables) {
     return writeHexFile(tables, hexFileName(tables.FontFile));
 }
 

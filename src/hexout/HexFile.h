@@ -17,9 +17,9 @@ std::string hexFileName(const std::string& fontFile);
 // Writes buildHexText(tables) to `hexFile` and returns its path. The file is replaced as a whole or not at
 // all. Throws FileAlreadyExists when `hexFile` is the font file (tables.FontFile) itself; every error
 // carries the HEX file's path.
-std::filesystem::path writeHexFile(FontTables& tables, const std::string& hexFile);
+std::filesystem::path writeHexFile(const FontTables& tables, const std::string& hexFile);
 
 // The same to the file named after tables.FontFile (hexFileName), which must not be empty.
-std::filesystem::path writeHexFile(FontTables& tables);
+std::filesystem::path writeHexFile(const FontTables& tables);
 
 }  // namespace ledfont::hexout

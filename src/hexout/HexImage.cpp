@@ -25,12 +25,12 @@ int flattenRows(const Table& table, int rows, int width, HexImageArray& image) {
 
 }  // namespace
 
-int buildGlyphImage(FontTables& tables, FontKind kind) {
-    return flattenRows(tables.FontData, glyphCount(kind), kRecordBytes, tables.HexImage);
+int buildGlyphImage(const FontTables& tables, FontKind kind, HexImageArray& HexImage) {
+    return flattenRows(tables.FontData, glyphCount(kind), kRecordBytes, HexImage);
 }
 
-int buildConjunctImage(FontTables& tables) {
-    return flattenRows(tables.JuktaData, glyphCount(FontKind::Jukta512), kPairBytes, tables.HexImage);
+int buildConjunctImage(const FontTables& tables, HexImageArray& HexImage) {
+    return flattenRows(tables.JuktaData, glyphCount(FontKind::Jukta512), kPairBytes, HexImage);
 }
 
 std::span<const FontRegion> fontRegions(FontKind kind) {

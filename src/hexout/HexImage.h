@@ -8,13 +8,17 @@
 
 namespace ledfont::hexout {
 
-// Lays the glyph records 0..glyphCount(kind)-1 end to end in tables.HexImage (glyph g at byte 34 * g)
-// and returns the number of image bytes.
-int buildGlyphImage(FontTables& tables, FontKind kind);
+// The work area of the HEX export: each region's bytes laid end to end before they become records. The
+// export has its own, so exporting changes nothing in the font.
+using HexImageArray = ByteArray<20000>;
 
-// Lays the conjunct pairs of the 512 Jukta512 glyphs in tables.HexImage (glyph g at byte 2 * g) over the
-// start of whatever it held and returns the number of image bytes.
-int buildConjunctImage(FontTables& tables);
+// Lays the glyph records 0..glyphCount(kind)-1 end to end in HexImage (glyph g at byte 34 * g) and returns
+// the number of image bytes.
+int buildGlyphImage(const FontTables& tables, FontKind kind, HexImageArray& HexImage);
+
+// Lays the conjunct pairs of the 512 Jukta512 glyphs in HexImage (glyph g at byte 2 * g) over the start of
+// whatever it held and returns the number of image bytes.
+int buildConjunctImage(const FontTables& tables, HexImageArray& HexImage);
 
 enum class RegionContent { Glyphs, Pairs };
 

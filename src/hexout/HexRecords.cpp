@@ -89,18 +89,19 @@ void appendDataRecords(std::string& out, std::span<const std::uint8_t> image, in
     }
 }
 
-std::string buildHexText(FontTables& tables) {
+std::string buildHexText(const FontTables& tables) {
     constexpr int kMostRecords = valueCount(FontKind::Jukta512) / kRecordDataBytes;
     std::string out;
     out.reserve(kMostRecords * kDataLineLength + kEndRecord.size() + kLineEnd.size());
-    std::span<const std::uint8_t> image = tables.HexImage.bytes();
+    HexImageArray HexImage;
+    std::span<const std::uint8_t> image = HexImage.bytes();
     if (!tables.JuktaMode) {
-        int size = buildGlyphImage(tables, FontKind::Hindi);
+        int size = buildGlyphImage(tables, FontKind::Hindi, HexImage);
         appendDataRecords(out, image.first(static_cast<std::size_t>(size)), kHindiGlyphAddress);
     } else {
-        int size = buildGlyphImage(tables, FontKind::Jukta512);
+        int size = buildGlyphImage(tables, FontKind::Jukta512, HexImage);
         appendDataRecords(out, image.first(static_cast<std::size_t>(size)), kJuktaGlyphAddress);
-        size = buildConjunctImage(tables);
+        size = buildConjunctImage(tables, HexImage);
         appendDataRecords(out, image.first(static_cast<std::size_t>(size)), kJuktaPairAddress);
     }
     out += kEndRecord;

@@ -30,8 +30,7 @@ std::string HexChkSum(std::span<const std::uint8_t> inpb, int numbytes);
 void appendDataRecords(std::string& out, std::span<const std::uint8_t> image, int address);
 
 // The whole HEX file for the tables as they stand: the Hindi glyphs at 0x9000 when JuktaMode is false,
-// else the Jukta512 glyphs at 0xA100 and their conjunct pairs at 0xE500; then the end record. Uses
-// tables.HexImage as its work area and leaves the last image built there; changes nothing else.
-std::string buildHexText(FontTables& tables);
+// else the Jukta512 glyphs at 0xA100 and their conjunct pairs at 0xE500; then the end record.
+std::string buildHexText(const FontTables& tables);
 
 }  // namespace ledfont::hexout

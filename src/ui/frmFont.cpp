@@ -55,7 +55,7 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
     createControls();
     applyInitialProperties();
     bindControls();
-    canvas_ = std::make_unique<editor::LedCanvas>(*pic, tables_.CharMap);
+    canvas_ = std::make_unique<editor::LedCanvas>(*pic, session_.CharMap);
     createActions();
     connectHandlers();
     orderTabs();
@@ -182,7 +182,7 @@ void frmFont::startFileSelector() {
     new FileSelector(
         *child<DriveListBox>(this, "Drive1"), *child<DirListBox>(this, "Dir1"),
         *child<FileListBox>(this, "File1"), *child<QLabel>(this, "lblFile"),
-        [this](const std::string& fontFile) { tables_.FontFile = fontFile; },
+        [this](const std::string& fontFile) { session_.document.setFontFile(fontFile); },
         [this](const QString& title, const QString& text) { errorSink_(title, text); }, this);
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "editor/EditSession.h"
 #include "editor/GlyphTransfer.h"
 #include "font/FontTables.h"
 #include "ui/Layout.h"
@@ -29,8 +30,8 @@ namespace ledfont::ui {
 class CanvasWidget;
 class ListCombo;
 
-// The one window: owns the font tables and every control, and conducts between the controls' events
-// and the core. Its handlers are named after the control and the event.
+// The one window: owns the edit session (the font document, the glyph shown) and every control, and
+// conducts between the controls' events and the core. Its handlers are named after the control and the event.
 class frmFont : public QWidget {
     Q_OBJECT
 
@@ -47,8 +48,8 @@ class frmFont : public QWidget {
 
     // The twips-to-pixel ratio the window chose for its font.
     const TwipsScale& scale() const { return scale_; }
-    FontTables& tables() { return tables_; }
-    const FontTables& tables() const { return tables_; }
+    editor::EditSession& session() { return session_; }
+    const FontDocument& document() const { return session_.document; }
     // Replaces the modal critical message box, e.g. to collect the messages.
     void setErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
     // Replaces the modal question box.
@@ -60,7 +61,7 @@ class frmFont : public QWidget {
     void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
 
     // The file the tables were loaded from or last saved to; empty before the first load.
-    const std::string& documentFile() const { return documentFile_; }
+    const std::string& documentFile() const { return session_.document.documentFile(); }
     // True when the tables differ from what was last loaded or saved, or the canvas and the editing
     // controls from the glyph they show.
     bool hasUnsavedChanges() const;
@@ -115,8 +116,6 @@ class frmFont : public QWidget {
     editor::GlyphRecord recordFromControls(CharMapArray& map) const;
     bool canvasChanged() const;
     void rememberShownGlyph();
-    // The tables now equal `file`, which `moreFollow` says continues after the values of their kind.
-    void markSaved(const std::string& file, bool moreFollow);
     // Asks what must be asked, saves the tables to `target` and reports a failure; false when nothing was
     // saved.
     bool saveFontTo(const std::string& target);
@@ -127,18 +126,14 @@ class frmFont : public QWidget {
     bool ask(const QString& text);
 
     TwipsScale scale_;
-    FontTables tables_;
+    const FontTables& font() const { return session_.document.tables(); }
+
+    editor::EditSession session_;
     ErrorSink errorSink_;
     QuestionSink questionSink_;
     ErrorSink reportSink_;
     FileChooser fileChooser_;
 
-    std::string documentFile_;
-    FontDataTable savedFont_;
-    JuktaDataTable savedJukta_;
-    bool savedJuktaMode_ = false;
-    bool documentHasMore_ = false;
-    bool loadedHasMore_ = false;  // set by the last successful read of a font file
     std::optional<editor::GlyphRecord> shownRecord_;
 
     CanvasWidget* pic = nullptr;

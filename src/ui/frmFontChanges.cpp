@@ -47,7 +47,7 @@ std::pair<QString, QString> namesOf(const std::string& a, const std::string& b) 
 }  // namespace
 
 editor::GlyphRecord frmFont::recordFromControls(CharMapArray& map) const {
-    editor::LedCanvas(*pic, map).GetMap();
+    canvas_->draft().fillMap(map);
     editor::GlyphControls controls;
     controls.kind = editor::kindFromOptions(optIkaar->isChecked(), optVowel->isChecked());
     controls.colsIndex = cmbCols->listIndex();
@@ -56,7 +56,7 @@ editor::GlyphRecord frmFont::recordFromControls(CharMapArray& map) const {
         controls.conjunctTexts[static_cast<std::size_t>(k)] =
             toStdString(txtJukta[static_cast<std::size_t>(k)]->text());
     }
-    return editor::buildRecord(controls, map, tables_.JuktaMode);
+    return editor::buildRecord(controls, map, font().JuktaMode);
 }
 
 // Compared with what storing would have written when the glyph was shown, not with the stored bytes: a
@@ -80,19 +80,10 @@ void frmFont::rememberShownGlyph() {
 }
 
 bool frmFont::hasUnsavedChanges() const {
-    if (documentFile_.empty()) {
+    if (documentFile().empty()) {
         return false;  // nothing was loaded, so there is no font to lose
     }
-    return tables_.JuktaMode != savedJuktaMode_ || !(tables_.FontData == savedFont_) ||
-           !(tables_.JuktaData == savedJukta_) || canvasChanged();
-}
-
-void frmFont::markSaved(const std::string& file, bool moreFollow) {
-    documentFile_ = file;
-    documentHasMore_ = moreFollow;
-    savedFont_ = tables_.FontData;
-    savedJukta_ = tables_.JuktaData;
-    savedJuktaMode_ = tables_.JuktaMode;
+    return session_.document.modified() || canvasChanged();
 }
 
 bool frmFont::ask(const QString& text) {
@@ -105,15 +96,15 @@ bool frmFont::confirmReplace(const std::string& target, const std::string& docum
     if (!exists(target) || (!documentTarget.empty() && sameFile(target, documentTarget))) {
         return true;
     }
-    if (documentFile_.empty()) {
+    if (documentFile().empty()) {
         return ask(QStringLiteral("Replace %1 with %2 in the editor?").arg(nameOf(target), what));
     }
-    const auto [targetName, documentName] = namesOf(target, documentFile_);
+    const auto [targetName, documentName] = namesOf(target, documentFile());
     return ask(QStringLiteral("Replace %1 with %2 loaded from %3?").arg(targetName, what, documentName));
 }
 
 bool frmFont::confirmDroppedValues(const std::string& target) {
-    if (!exists(target) || (sameFile(target, documentFile_) && !documentHasMore_)) {
+    if (!exists(target) || (sameFile(target, documentFile()) && !session_.document.documentHasMore())) {
         return true;
     }
     std::size_t held = 0;
@@ -122,7 +113,7 @@ bool frmFont::confirmDroppedValues(const std::string& target) {
     } catch (const std::exception&) {
         return true;  // a file that cannot be read holds nothing to keep; the save reports its own failure
     }
-    const FontKind kind = kindOf(tables_.JuktaMode);
+    const FontKind kind = kindOf(font().JuktaMode);
     const auto written = static_cast<std::size_t>(valueCount(kind));
     if (held <= written) {
         return true;
@@ -142,13 +133,13 @@ bool frmFont::confirmDroppedValues(const std::string& target) {
 }
 
 bool frmFont::saveFontTo(const std::string& target) {
-    if (!confirmReplace(target, documentFile_, QStringLiteral("the font")) || !confirmDroppedValues(target)) {
+    if (!confirmReplace(target, documentFile(), QStringLiteral("the font")) ||
+        !confirmDroppedValues(target)) {
         return false;
     }
     if (!runReported(QStringLiteral("Error Saving File"), [this, &target] { SaveFont(target); })) {
         return false;
     }
-    markSaved(target, false);
     rememberShownGlyph();
     return true;
 }
@@ -159,15 +150,15 @@ void frmFont::closeEvent(QCloseEvent* event) {
         return;
     }
     const QMessageBox::StandardButton answer =
-        questionSink_(kQuestionTitle, QStringLiteral("Save changes to %1?").arg(nameOf(documentFile_)),
+        questionSink_(kQuestionTitle, QStringLiteral("Save changes to %1?").arg(nameOf(documentFile())),
                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Discard) {
         event->accept();
         return;
     }
     if (answer == QMessageBox::Save &&
-        runReported(QStringLiteral("Error!"), [this] { SaveCharacter(tables_.CurChar); }) &&
-        saveFontTo(documentFile_)) {
+        runReported(QStringLiteral("Error!"), [this] { SaveCharacter(session_.CurChar); }) &&
+        saveFontTo(documentFile())) {
         event->accept();
         return;
     }

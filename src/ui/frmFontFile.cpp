@@ -28,43 +28,36 @@ constexpr std::size_t kDifferencesShown = 12;
 }  // namespace
 
 void frmFont::LoadFont(const std::string& fn) {
-    bool more = false;
-    storeFontValues(tables_, FontKind::Hindi, readFontFile(pathFromUtf8(fn), FontKind::Hindi, more));
-    loadedHasMore_ = more;
+    session_.document.load(fn, FontKind::Hindi);
 }
 
 bool frmFont::LoadFontJukta(const std::string& fn) {
-    return runReported(QStringLiteral("Error!"), [this, &fn] {
-        bool more = false;
-        storeFontValues(tables_, FontKind::Jukta512,
-                        readFontFile(pathFromUtf8(fn), FontKind::Jukta512, more));
-        loadedHasMore_ = more;
-    });
+    return runReported(QStringLiteral("Error!"),
+                       [this, &fn] { session_.document.load(fn, FontKind::Jukta512); });
 }
 
 void frmFont::SaveFont(const std::string& fn) {
-    saveFontFile(pathFromUtf8(fn), tables_);
+    session_.document.save(fn);
 }
 
 void frmFont::cmdLoad_Click() {
-    if (tables_.FontFile.empty()) {
+    if (font().FontFile.empty()) {
         return;
     }
     const bool jukta = optJukta->isChecked();
     // A failed load returns here, before the window has switched to the new kind.
+    const std::string file = font().FontFile;
     const bool loaded =
-        jukta ? LoadFontJukta(tables_.FontFile)
-              : runReported(QStringLiteral("Error Loading File"), [this] { LoadFont(tables_.FontFile); });
+        jukta ? LoadFontJukta(file)
+              : runReported(QStringLiteral("Error Loading File"), [this, &file] { LoadFont(file); });
     if (!loaded) {
         return;
     }
-    tables_.JuktaMode = jukta;
-    markSaved(tables_.FontFile, loadedHasMore_);
     FrameJ->setVisible(jukta);
     if (!runReported(QStringLiteral("Error Loading File"), [this] { LoadCharacter(0); })) {
         return;
     }
-    tables_.CurChar = 0;
+    session_.CurChar = 0;
     cmdSave->setEnabled(true);
     actVerifyHex->setEnabled(true);
 }
@@ -72,42 +65,42 @@ void frmFont::cmdLoad_Click() {
 void frmFont::cmdSave_Click() {
     // Storing the canvas cannot fail for what the controls hold; if it ever did, the file must not be
     // written without the glyph on the canvas.
-    if (!runReported(QStringLiteral("Error!"), [this] { SaveCharacter(tables_.CurChar); })) {
+    if (!runReported(QStringLiteral("Error!"), [this] { SaveCharacter(session_.CurChar); })) {
         return;
     }
-    if (!tables_.FontFile.empty()) {
-        saveFontTo(tables_.FontFile);
+    if (!font().FontFile.empty()) {
+        saveFontTo(font().FontFile);
     }
 }
 
 void frmFont::cmdConvertToHex_Click() {
-    if (tables_.FontFile.empty()) {
+    if (font().FontFile.empty()) {
         return;
     }
     // The export refuses a HEX name that is the font file itself; there is nothing to ask then.
-    const std::string target = hexout::hexFileName(tables_.FontFile);
+    const std::string target = hexout::hexFileName(font().FontFile);
     const std::string documentHex =
-        documentFile_.empty() ? std::string() : hexout::hexFileName(documentFile_);
-    if (!sameFile(target, tables_.FontFile) &&
+        documentFile().empty() ? std::string() : hexout::hexFileName(documentFile());
+    if (!sameFile(target, font().FontFile) &&
         !confirmReplace(target, documentHex, QStringLiteral("the HEX of the font"))) {
         return;
     }
-    runReported(QStringLiteral("Error Writing HEX File"), [this] { hexout::writeHexFile(tables_); });
+    runReported(QStringLiteral("Error Writing HEX File"), [this] { hexout::writeHexFile(font()); });
 }
 
 void frmFont::actVerifyHex_Triggered() {
-    if (documentFile_.empty()) {
+    if (documentFile().empty()) {
         return;
     }
     const QString title = QStringLiteral("Verify HEX File");
-    const QString chosen = fileChooser_(title, toQString(hexout::hexFileName(documentFile_)));
+    const QString chosen = fileChooser_(title, toQString(hexout::hexFileName(documentFile())));
     if (chosen.isEmpty()) {
         return;
     }
     try {
         // The summary names the font by the file it was loaded from, not the one clicked since.
-        FontTables loaded = tables_;
-        loaded.FontFile = utf8FromPath(pathFromUtf8(documentFile_).filename());
+        FontTables loaded = font();
+        loaded.FontFile = utf8FromPath(pathFromUtf8(documentFile()).filename());
         const hexout::HexComparison result = hexout::compareHexWithFont(
             loaded, hexout::readHexFile(pathFromUtf8(toStdString(chosen))), kDifferencesShown);
         QStringList lines;

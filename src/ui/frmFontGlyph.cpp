@@ -13,18 +13,18 @@
 namespace ledfont::ui {
 
 void frmFont::LoadCharacter(int Index) {
-    const editor::GlyphView view = editor::glyphView(tables_.FontData, Index);
+    const editor::GlyphView view = editor::glyphView(font().FontData, Index);
     if (Index == editor::kCaptionGlyph) {
         setWindowTitle(QString::number(view.width));
     }
-    canvas_->ShowBitmap(tables_.FontData, Index);
+    canvas_->ShowBitmap(font().FontData, Index);
     showKind(view.kind);
     // Selecting from code runs the Click handlers at once: cmbCols_Click draws the limit line and
     // cmbCentre_Click places the marker, so neither is repeated here.
     cmbCols->setListIndex(view.colsIndex);
     cmbCentre->setListIndex(view.centreIndex);
-    lblLoc->setText(toQString(glyphCode(kindOf(tables_.JuktaMode), Index)));
-    if (tables_.JuktaMode) {
+    lblLoc->setText(toQString(glyphCode(kindOf(font().JuktaMode), Index)));
+    if (font().JuktaMode) {
         showConjunctPair(Index);
     }
     rememberShownGlyph();
@@ -41,7 +41,7 @@ void frmFont::showKind(std::optional<int> kind) {
 void frmFont::showConjunctPair(int Index) {
     for (int k = 0; k < kPairBytes; ++k) {
         auto slot = static_cast<std::size_t>(k);
-        std::uint8_t value = tables_.JuktaData(Index, k);
+        std::uint8_t value = font().JuktaData(Index, k);
         // cmbJuk_Click writes the entry's text, the byte's two digits; a byte above 7F has no entry, and
         // the text box is given the byte here.
         const int entry = editor::conjunctListIndex(value);
@@ -54,23 +54,23 @@ void frmFont::showConjunctPair(int Index) {
 
 void frmFont::SaveCharacter(int Index) {
     // The whole record is built before anything is written, so a failure leaves the tables as they were.
-    const editor::GlyphRecord record = recordFromControls(tables_.CharMap);
-    editor::storeRecord(tables_, Index, record);
+    const editor::GlyphRecord record = recordFromControls(session_.CharMap);
+    editor::storeRecord(session_.document, Index, record);
 }
 
 void frmFont::cmdShowDec_Click() {
     runReported(QStringLiteral("Error!"), [this] {
-        SaveCharacter(tables_.CurChar);
-        tables_.CurChar = static_cast<std::int16_t>(editor::previousGlyph(tables_.CurChar));
-        LoadCharacter(tables_.CurChar);
+        SaveCharacter(session_.CurChar);
+        session_.CurChar = static_cast<std::int16_t>(editor::previousGlyph(session_.CurChar));
+        LoadCharacter(session_.CurChar);
     });
 }
 
 void frmFont::cmdShowInc_Click() {
     runReported(QStringLiteral("Error!"), [this] {
-        SaveCharacter(tables_.CurChar);
-        tables_.CurChar = static_cast<std::int16_t>(editor::nextGlyph(tables_.CurChar, tables_.JuktaMode));
-        LoadCharacter(tables_.CurChar);
+        SaveCharacter(session_.CurChar);
+        session_.CurChar = static_cast<std::int16_t>(editor::nextGlyph(session_.CurChar, font().JuktaMode));
+        LoadCharacter(session_.CurChar);
     });
 }
 

@@ -79,11 +79,12 @@ TEST(GlyphTransferTest, RecordFromControls) {
 }
 
 TEST(GlyphTransferTest, StoreWritesRecordAndPairOnly) {
-    FontTables tables;
+    FontDocument document;
+    const FontTables& tables = document.tables();
     GlyphRecord record;
     record.bytes.fill(0xAB);
-    tables.FontData.set(3, 40, 9);
-    storeRecord(tables, 3, record);
+    document.rawTables().FontData.set(3, 40, 9);
+    storeRecord(document, 3, record);
     for (int i = 0; i < 34; ++i) {
         EXPECT_EQ(tables.FontData(3, i), 0xAB) << i;
     }
@@ -91,13 +92,13 @@ TEST(GlyphTransferTest, StoreWritesRecordAndPairOnly) {
     EXPECT_EQ(tables.JuktaData(3, 0), 0) << "no pair, no conjunct write";
 
     record.pair = std::array<std::uint8_t, 2>{0x12, 0x34};
-    storeRecord(tables, 511, record);
+    storeRecord(document, 511, record);
     EXPECT_EQ(tables.JuktaData(511, 0), 0x12);
     EXPECT_EQ(tables.JuktaData(511, 1), 0x34);
 
     FontTables before = tables;
-    EXPECT_THROW(storeRecord(tables, 601, record), Error);
-    EXPECT_THROW(storeRecord(tables, -1, record), Error);
+    EXPECT_THROW(storeRecord(document, 601, record), Error);
+    EXPECT_THROW(storeRecord(document, -1, record), Error);
     EXPECT_EQ(tables, before) << "a bad index writes nothing";
 }
 

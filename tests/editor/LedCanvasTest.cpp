@@ -4,6 +4,8 @@
 
 #include "editor/Raster.h"
 
+#include <random>
+
 namespace ledfont::editor {
 namespace {
 
@@ -63,7 +65,7 @@ TEST_F(LedCanvasTest, GetMapBitLayout) {
     canvas.OnLED(3, 9);
     canvas.OnLED(0, 0);
     canvas.OnLED(15, 15);
-    raster.box(41, 91, 49, 99, rgb(1, 0, 0));  // any colour but pure black reads lit
+    canvas.OnLED(4, 9);
     canvas.GetMap();
     for (int i = 0; i < 33; ++i) {
         const int expected = i == 0 ? 0xFE : i == 7 || i == 9 ? 0xFD : i == 31 ? 0x7F : i == 32 ? 77 : 0xFF;
@@ -192,6 +194,48 @@ TEST_F(LedCanvasTest, ShowBitmapClearsGridsAndPaintsTheRecord) {
     EXPECT_EQ(raster.pixel(80, 50), kGridBlue);
     canvas.GetMap();
     EXPECT_EQ(charMap(7), 0xFD);
+}
+
+// GetMap reads the draft, not the picture: over any sequence of drawing calls the two must give the same
+// bitmap, black at a cell centre meaning dark.
+TEST_F(LedCanvasTest, TheDraftAlwaysReadsAsThePictureAtTheCellCentres) {
+    std::mt19937 random(14);
+    FontDataTable font;
+    for (int b = 0; b < 34; ++b) {
+        font.set(0, b, static_cast<int>(random() % 256));
+    }
+    CharMapArray source;
+    for (int i = 0; i < 32; ++i) {
+        source.set(i, static_cast<int>(random() % 256));
+    }
+    for (int step = 0; step < 2000; ++step) {
+        const int x = static_cast<int>(random() % 20) - 2, y = static_cast<int>(random() % 20) - 2;
+        switch (random() % 40) {
+            case 0:
+                canvas.Clear();
+                break;
+            case 1:
+                canvas.ShowBitmap(font, 0);
+                break;
+            case 2:
+                canvas.PutChar(static_cast<int>(random() % 17), source);
+                break;
+            case 3:
+                canvas.ColsClick(static_cast<int>(random() % 16));
+                break;
+            default:
+                random() % 2 == 0 ? canvas.OnLED(x, y) : canvas.OffLED(x, y);
+                break;
+        }
+        canvas.GetMap();
+        for (int i = 0; i < 32; ++i) {
+            int fromPixels = 0;
+            for (int k = 0; k < 8; ++k) {
+                fromPixels |= lit(i / 2, 8 * (i % 2) + k) ? 0 : 1 << k;
+            }
+            ASSERT_EQ(charMap(i), fromPixels) << "byte " << i << " after step " << step;
+        }
+    }
 }
 
 }  // namespace

@@ -11,12 +11,10 @@ namespace {
 
 TEST(FontTables, StartAllZeroWithNoFileChosen) {
     auto tables = std::make_unique<FontTables>();
-    EXPECT_EQ(tables->CurChar, 0);
     EXPECT_FALSE(tables->JuktaMode);
     EXPECT_TRUE(tables->FontFile.empty());
     EXPECT_EQ(tables->FontData(600, 50), 0);
     EXPECT_EQ(tables->JuktaData(600, 2), 0);
-    EXPECT_EQ(tables->HexImage(20000), 0);
 }
 
 TEST(FontTables, ZeroRecordReadsAsFullWidthConsonantWithEveryLedLit) {
@@ -59,8 +57,7 @@ TEST(FontTables, EveryIndexIsCheckedAgainstItsBounds) {
     }
     EXPECT_THROW((void)tables->JuktaData(0, 3), Error);
     EXPECT_THROW((void)tables->JuktaData(601, 0), Error);
-    EXPECT_THROW((void)tables->CharMap(51), Error);
-    EXPECT_THROW((void)tables->HexImage(20001), Error);
+    EXPECT_THROW((void)CharMapArray{}(51), Error);
     EXPECT_THROW((void)glyphWidth(tables->FontData, 601), Error);
     EXPECT_THROW((void)ledLit(tables->FontData, 0, 16, 0), Error);
     EXPECT_NO_THROW(tables->FontData.set(600, 50, 1));

@@ -239,10 +239,7 @@ TEST(FontText, EveryWrittenFontReadsBackToTheSameValues) {
 TEST(StoreFontValues, TouchesOnlyTheRowsOfItsKind) {
     for (FontKind kind : {FontKind::Hindi, FontKind::Jukta512}) {
         FontTables before = test::randomTables(5, false);
-        before.CurChar = 77;
         before.FontFile = "font.txt";
-        before.CharMap.set(3, 9);
-        before.HexImage.set(100, 9);
         Values values(static_cast<std::size_t>(valueCount(kind)));
         for (std::size_t i = 0; i < values.size(); ++i) {
             values[i] = static_cast<std::uint8_t>(i * 7 + 1);

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "HexTestSupport.h"
 #include "font/Error.h"
+#include "hexout/HexImage.h"
 #include "support/ErrorOf.h"
 
 namespace ledfont::hexout {
@@ -140,16 +142,17 @@ TEST(HexText, AllZeroTablesGiveAnAllZeroHindiFile) {
     }
 }
 
-TEST(HexText, ChangesOnlyTheImageAndLeavesTheLastImageBuilt) {
+TEST(HexText, TheImageHoldsTheGlyphsAndThenThePairsOverTheirStart) {
     for (bool jukta : {false, true}) {
         const FontTables before = test::randomTables(5, jukta);
-        FontTables tables = before;
-        (void)buildHexText(tables);
-        FontTables others = tables;
-        others.HexImage = before.HexImage;
-        EXPECT_EQ(others, before);
+        auto HexImage = std::make_unique<HexImageArray>();
+        EXPECT_EQ(buildGlyphImage(before, kindOf(jukta), *HexImage), 34 * (jukta ? 512 : 128));
+        if (jukta) {
+            EXPECT_EQ(buildConjunctImage(before, *HexImage), 1024);
+        }
+        EXPECT_THROW((void)(*HexImage)(20001), Error);
         // Hindi: the glyph image. Jukta512: the pairs over the start of the glyph image.
-        auto image = tables.HexImage.bytes();
+        auto image = HexImage->bytes();
         for (int g = 0; g < (jukta ? 512 : 128); ++g) {
             for (int b = 0; b < 34; ++b) {
                 int at = 34 * g + b;

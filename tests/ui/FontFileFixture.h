@@ -79,9 +79,10 @@ class CurrentFolder {
     QString previous_;
 };
 
-// Everything a failed load or an export must leave alone. HexImage, the export's work area, is left out.
+// Everything a failed load or an export must leave alone.
 struct Shown {
     FontTables tables;
+    std::int16_t curChar = 0;
     std::vector<editor::Colour> pixels;
     QStringList texts;
     std::vector<bool> flags;
@@ -90,7 +91,7 @@ struct Shown {
 
 // Readable failures: the controls' part only, never the tables' bytes.
 inline void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << shown.texts.join(QStringLiteral(" | ")).toStdString() << " glyph " << shown.tables.CurChar
+    *out << shown.texts.join(QStringLiteral(" | ")).toStdString() << " glyph " << shown.curChar
          << (shown.tables.JuktaMode ? " jukta" : " hindi");
 }
 
@@ -135,7 +136,7 @@ class FontFileWindowTest : public WindowTest {
     std::unique_ptr<Shown> shown() {
         auto now = std::make_unique<Shown>();
         now->tables = tables();
-        now->tables.HexImage = {};
+        now->curChar = tables().CurChar;
         now->pixels.assign(raster().pixels().begin(), raster().pixels().end());
         now->texts = {window.windowTitle(),
                       text("lblLoc"),

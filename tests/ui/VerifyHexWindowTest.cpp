@@ -79,7 +79,7 @@ TEST(MainWindowTest, MenuCaptionAndClosingGoThroughTheClient) {
     test::TempFolder folder;
     const std::string fontPath = (folder.path() / "font.txt").string();
     saveFontFile(fontPath, *makeFont(FontKind::Hindi, 2));
-    main.client().tables().FontFile = fontPath;
+    main.client().session().document.setFontFile(fontPath);
     main.client().cmdLoad_Click();
     QStringList asked;
     main.client().setQuestionSink(
@@ -87,7 +87,7 @@ TEST(MainWindowTest, MenuCaptionAndClosingGoThroughTheClient) {
             asked << text;
             return QMessageBox::Cancel;
         });
-    main.client().tables().FontData.set(3, 5, 0);
+    main.client().session().document.rawTables().FontData.set(3, 5, 0);
     EXPECT_FALSE(main.close());
     EXPECT_EQ(asked, QStringList{"Save changes to font.txt?"});
     EXPECT_TRUE(main.isVisible());

@@ -22,6 +22,28 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace ledfont::ui {
 
+// The window's state under the names the tests use: the font document's tables and the edit session's
+// glyph and bitmap. Writes go straight to the tables, as a loader's would.
+struct WindowTables {
+    explicit WindowTables(editor::EditSession& session)
+        : font(session.document.rawTables()),
+          FontData(font.FontData),
+          JuktaData(font.JuktaData),
+          JuktaMode(font.JuktaMode),
+          FontFile(font.FontFile),
+          CharMap(session.CharMap),
+          CurChar(session.CurChar) {}
+    operator const FontTables&() const { return font; }
+
+    FontTables& font;
+    FontDataTable& FontData;
+    JuktaDataTable& JuktaData;
+    bool& JuktaMode;
+    std::string& FontFile;
+    CharMapArray& CharMap;
+    std::int16_t& CurChar;
+};
+
 // A shown window whose error messages are collected instead of popping up.
 class WindowTest : public ::testing::Test {
   protected:
@@ -99,7 +121,7 @@ class WindowTest : public ::testing::Test {
         messages.clear();
     }
 
-    FontTables& tables() { return window.tables(); }
+    WindowTables tables() { return WindowTables(window.session()); }
 
     frmFont window;
     std::vector<std::pair<QString, QString>> messages;
