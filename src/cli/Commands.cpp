@@ -5,7 +5,7 @@
 
 #include "cli/FontCheck.h"
 #include "cli/FontLoad.h"
-#include "cli/GlyphText.h"
+#include "font/GlyphText.h"
 #include "font/ConjunctList.h"
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli/FontLoad.h"
-#include "cli/GlyphText.h"
+#include "font/GlyphText.h"
 #include "font/FieldReader.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"

@@ -45,6 +45,7 @@ void LedCanvas::DrawGrid() {
     for (int y = 0; y <= kCells * kCellSize; y += kCellSize) {
         pic_.line(0, static_cast<float>(y), right, static_cast<float>(y), kGridBlue);
     }
+    limitWidth_.reset();
 }
 
 void LedCanvas::ledBox(int x, int y, Colour colour) {
@@ -99,6 +100,7 @@ void LedCanvas::MouseMove(int button, float x, float y) {
 void LedCanvas::DrawLimitLine(int width) {
     auto x = static_cast<float>(kCellSize * width);
     pic_.line(x, 0, x, static_cast<float>(pic_.outerHeight()), kLimitGreen);
+    limitWidth_ = width;
 }
 
 void LedCanvas::ColsClick(int listIndex) {
@@ -109,6 +111,7 @@ void LedCanvas::ColsClick(int listIndex) {
 void LedCanvas::CentreClick(int listIndex) {
     double left = listIndex * pic_.outerWidth() / 16 + pic_.outerLeft();
     pic_.setMarkerLeft(static_cast<float>(left));
+    markerLeft_ = static_cast<float>(left);
 }
 
 void LedCanvas::ShowBitmap(const FontDataTable& font, int glyph) {
@@ -123,6 +126,30 @@ void LedCanvas::ShowBitmap(const FontDataTable& font, int glyph) {
             }
         }
     }
+}
+
+void LedCanvas::ShowDraft(const GlyphDraft& draft) {
+    for (int c = 0; c < kCells; ++c) {
+        for (int r = 0; r < kCells; ++r) {
+            if (draft.lit(c, r) != draft_.lit(c, r)) {
+                draft.lit(c, r) ? OnLED(c, r) : OffLED(c, r);
+            }
+        }
+    }
+}
+
+void LedCanvas::ShowPicture(const CanvasPicture& picture) {
+    pic_.clear();
+    draft_.clear();
+    DrawGrid();
+    ShowDraft(picture.draft);
+    if (picture.limitWidth) {
+        DrawLimitLine(*picture.limitWidth);
+    }
+    if (picture.markerLeft) {
+        pic_.setMarkerLeft(*picture.markerLeft);
+    }
+    markerLeft_ = picture.markerLeft;
 }
 
 }  // namespace ledfont::editor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "editor/GlyphDraft.h"
 #include "editor/PictureSurface.h"
@@ -12,6 +13,15 @@ namespace ledfont::editor {
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kMiddleButton = 4;
+
+// Everything the canvas shows: the LEDs, the width the limit line stands after and where the centre
+// marker is. Drawing one of these again gives the very same picture.
+struct CanvasPicture {
+    GlyphDraft draft;
+    std::optional<int> limitWidth;
+    std::optional<float> markerLeft;
+    bool operator==(const CanvasPicture&) const = default;
+};
 
 // Canvas geometry: cell (c, r) spans (10c, 10r)..(10c + 10, 10r + 10); its LED box lies strictly inside.
 constexpr int kCellSize = 10;
@@ -51,6 +61,12 @@ class LedCanvas {
 
     // The glyph as the canvas shows it.
     const GlyphDraft& draft() const { return draft_; }
+    // Lights and darkens the LEDs that differ from `draft`; the lines and the marker stay.
+    void ShowDraft(const GlyphDraft& draft);
+
+    CanvasPicture picture() const { return {draft_, limitWidth_, markerLeft_}; }
+    // Draws `picture` from a cleared surface: the grid, the LEDs, the limit line, the marker.
+    void ShowPicture(const CanvasPicture& picture);
 
   private:
     void ledBox(int x, int y, Colour colour);
@@ -58,6 +74,9 @@ class LedCanvas {
     PictureSurface& pic_;
     CharMapArray& charMap_;
     GlyphDraft draft_;
+    // A grid drawn covers the limit line, which always stands on a grid line.
+    std::optional<int> limitWidth_;
+    std::optional<float> markerLeft_;
 };
 
 }  // namespace ledfont::editor

@@ -62,6 +62,25 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
     // No smooth transform: every canvas unit stays a block of its exact colour.
     QPainter painter(this);
     painter.drawImage(rect(), image_);
+    const double unitX = width() / double(editor::Raster::kSize);
+    const double unitY = height() / double(editor::Raster::kSize);
+    for (int c = 0; c < 16; ++c) {
+        for (int r = 0; r < 16; ++r) {
+            if (((underlay_[static_cast<std::size_t>(c)] >> r) & 1U) == 0 ||
+                raster_.pixel(10 * c + 5, 10 * r + 5) != editor::kBlack) {
+                continue;
+            }
+            painter.fillRect(QRectF((10 * c + 2) * unitX, (10 * r + 2) * unitY, 7 * unitX, 7 * unitY),
+                             QColor(96, 40, 40));
+        }
+    }
+}
+
+void CanvasWidget::setUnderlay(const std::array<std::uint16_t, 16>& cells) {
+    if (cells != underlay_) {
+        underlay_ = cells;
+        update();
+    }
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
@@ -79,6 +98,12 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
     QPointF at = toCanvasUnits(event->position());
     emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (buttonCode(event->button()) != 0) {
+        emit mouseUp();
+    }
 }
 
 }  // namespace ledfont::ui

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include <QImage>
 #include <QWidget>
 
@@ -34,23 +37,32 @@ class CanvasWidget : public QWidget, public editor::PictureSurface {
     double outerLeft() const override { return raster_.outerLeft(); }
     void setMarkerLeft(float left) override;
 
+    // Cells drawn faintly where the picture shows a dark LED, as a guide only: the raster and so every
+    // LED reading stay as they are. Bit r of column c marks cell (c, r); all zero shows nothing.
+    void setUnderlay(const std::array<std::uint16_t, 16>& cells);
+    const std::array<std::uint16_t, 16>& underlay() const { return underlay_; }
+
     // A widget position in canvas units: 161 units across the widget.
     QPointF toCanvasUnits(QPointF position) const;
 
   signals:
     void mouseDown(int button, int shift, float x, float y);
     void mouseMove(int button, int shift, float x, float y);
+    // A button let go: the end of a stroke.
+    void mouseUp();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     editor::Raster raster_;
     QImage image_;
     unsigned long shownGeneration_ = ~0UL;
     QWidget* marker_ = nullptr;
+    std::array<std::uint16_t, 16> underlay_{};
     TwipsScale scale_;
 };
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "cli/GlyphText.h"
+#include "font/GlyphText.h"
 
-namespace ledfont::cli {
+namespace ledfont {
 namespace {
 
 TEST(GlyphHeader, NamesWidthKindCentreAndPair) {
@@ -53,4 +53,4 @@ TEST(GlyphRows, DrawsEveryBitInPlaceAndMarksTheWidth) {
 }
 
 }  // namespace
-}  // namespace ledfont::cli
+}  // namespace ledfont
