@@ -1,6 +1,7 @@
 #include "ui/FileSelector.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 
 #include "font/FontPath.h"
@@ -47,6 +48,20 @@ void FileSelector::driveChange() {
 void FileSelector::dirChange() {
     file_.setPath(dir_.path());
     drive_.selectDriveOf(dir_.path());
+}
+
+bool FileSelector::selectFile(const QString& path) {
+    const QFileInfo file(path);
+    if (!dir_.setPath(file.absolutePath())) {
+        return false;
+    }
+    const QList<QListWidgetItem*> found = file_.findItems(file.fileName(), Qt::MatchExactly);
+    if (found.isEmpty()) {
+        return false;
+    }
+    file_.setCurrentItem(found.first());
+    fileClick();
+    return true;
 }
 
 void FileSelector::fileClick() {

@@ -25,6 +25,10 @@ class FileSelector : public QObject {
     FileSelector(DriveListBox& drive, DirListBox& dir, FileListBox& file, QLabel& lblFile,
                  FontFileSink onFontFile, MessageSink onMessage, QObject* parent = nullptr);
 
+    // Shows `path`'s folder and chooses the file as a click in the file list would; false when the folder
+    // cannot be listed or holds no such file.
+    bool selectFile(const QString& path);
+
   private:
     void openStartFolder();
     void driveChange();

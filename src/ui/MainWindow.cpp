@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <utility>
+#include <vector>
 
 #include "ui/frmFont.h"
 
@@ -20,9 +22,27 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), client_(new frmFo
 }
 
 void MainWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->addAction(client_->findChild<QAction*>(QStringLiteral("actVerifyHex")));
+    // Each menu lists the client's actions by name; an empty name is a separator.
+    const std::pair<const char*, std::vector<const char*>> menus[] = {
+        {"&File", {"actOpenFont", "actSave", "actSaveAs", "", "actMakeHex", "actVerifyHex", "", "actQuit"}},
+        {"&Edit",
+         {"actUndo", "actRedo", "", "actCopyGlyph", "actPasteGlyph", "", "actClearGlyph", "actFillGlyph",
+          "actInvertGlyph", "", "actShiftLeft", "actShiftRight", "actShiftUp", "actShiftDown", "",
+          "actFlipHorizontal", "actFlipVertical"}},
+        {"&Go", {"actPreviousGlyph", "actNextGlyph", "", "actGoToGlyph"}},
+        {"&View", {"actUnderlay"}},
+    };
+    for (const auto& [title, names] : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        menu->setObjectName(QStringLiteral("mnu") + QString::fromLatin1(title + 1));
+        for (const char* name : names) {
+            if (*name == '\0') {
+                menu->addSeparator();
+            } else {
+                menu->addAction(client_->findChild<QAction*>(QString::fromLatin1(name)));
+            }
+        }
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +51,12 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
     fileChooser_ = [this](const QString& title, const QString& start) {
         return QFileDialog::getOpenFileName(this, title, start);
     };
+    saveChooser_ = [this](const QString& title, const QString& start) {
+        return QFileDialog::getSaveFileName(this, title, start);
+    };
+    textAsker_ = [this](const QString& title, const QString& label) {
+        return QInputDialog::getText(this, title, label);
+    };
     setWindowTitle(QStringLiteral("LED Font Editor"));
     setWindowIcon(informationIcon());
     createControls();
@@ -61,6 +68,8 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
     orderTabs();
     startUp();
     fitToFont();
+    stepDepth_ = 0;
+    startHistory();
 }
 
 frmFont::~frmFont() = default;
@@ -71,14 +80,6 @@ void frmFont::createControls() {
         QWidget* widget = createControl(row, containers.value(QString::fromLatin1(row.container)), scale_);
         containers.insert(widget->objectName(), widget);
     }
-}
-
-void frmFont::createActions() {
-    // The menu bar's actions live here, with the state they act on; the top-level window only shows them.
-    actVerifyHex = new QAction(QStringLiteral("&Verify HEX File..."), this);
-    actVerifyHex->setObjectName(QStringLiteral("actVerifyHex"));
-    actVerifyHex->setEnabled(false);  // there is nothing to compare before a font is loaded
-    connect(actVerifyHex, &QAction::triggered, this, &frmFont::actVerifyHex_Triggered);
 }
 
 void frmFont::applyInitialProperties() {
@@ -121,6 +122,11 @@ void frmFont::bindControls() {
 void frmFont::connectHandlers() {
     connect(pic, &CanvasWidget::mouseDown, this, &frmFont::pic_MouseDown);
     connect(pic, &CanvasWidget::mouseMove, this, &frmFont::pic_MouseMove);
+    connect(pic, &CanvasWidget::mouseUp, this, &frmFont::pic_MouseUp);
+    // Choosing a kind is a step of its own; `clicked` comes only from the user.
+    for (QRadioButton* option : {optConst, optVowel, optIkaar}) {
+        connect(option, &QRadioButton::clicked, this, [this] { checkpoint(); });
+    }
     connect(cmbCols, &ListCombo::click, this, &frmFont::cmbCols_Click);
     connect(cmbCentre, &ListCombo::click, this, &frmFont::cmbCentre_Click);
     for (int k = 0; k < kPairBytes; ++k) {
@@ -179,10 +185,13 @@ void frmFont::startUp() {
 void frmFont::startFileSelector() {
     // The selector sets the label itself and hands the chosen path to the tables; it lives as long as the
     // window, which owns it as a child.
-    new FileSelector(
+    fileSelector_ = new FileSelector(
         *child<DriveListBox>(this, "Drive1"), *child<DirListBox>(this, "Dir1"),
         *child<FileListBox>(this, "File1"), *child<QLabel>(this, "lblFile"),
-        [this](const std::string& fontFile) { session_.document.setFontFile(fontFile); },
+        [this](const std::string& fontFile) {
+            session_.document.setFontFile(fontFile);
+            updateActions();
+        },
         [this](const QString& title, const QString& text) { errorSink_(title, text); }, this);
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QHash>
+#include <QKeySequence>
+#include <QList>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
@@ -10,7 +13,10 @@
 #include <string>
 
 #include "editor/EditSession.h"
+#include "editor/GlyphTools.h"
 #include "editor/GlyphTransfer.h"
+#include "editor/LedCanvas.h"
+#include "editor/UndoHistory.h"
 #include "font/FontTables.h"
 #include "ui/Layout.h"
 
@@ -21,14 +27,34 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace ledfont::editor {
-class LedCanvas;
-}
-
 namespace ledfont::ui {
 
 class CanvasWidget;
+class FileSelector;
 class ListCombo;
+
+// The consonant drawn under a vowel sign or an Ikaar: KA, U+0915.
+constexpr int kUnderlayGlyph = 0x15;
+
+// The clipboard format of a copied glyph: its 34 record bytes and its 2 pair bytes, exactly.
+inline const QString kGlyphMime = QStringLiteral("application/x-ledfont-glyph");
+
+// Everything an editing step can change, so that undo puts the window back exactly: the font (without the
+// file chosen, which is no edit), the glyph shown, the canvas and every editing control.
+struct WindowState {
+    FontTables font;
+    std::int16_t CurChar = 0;
+    CharMapArray CharMap;
+    editor::CanvasPicture picture;
+    int colsIndex = -1;
+    int centreIndex = -1;
+    std::array<bool, 3> kindOptions{};
+    std::array<int, kPairBytes> conjunctIndex{};
+    std::array<QString, kPairBytes> conjunctText;
+    QString location;
+    QString title;
+    bool operator==(const WindowState&) const = default;
+};
 
 // The one window: owns the edit session (the font document, the glyph shown) and every control, and
 // conducts between the controls' events and the core. Its handlers are named after the control and the event.
@@ -59,6 +85,11 @@ class frmFont : public QWidget {
     // Asks for a file to open: a title and the file to start at; an empty answer is a cancel.
     using FileChooser = std::function<QString(const QString& title, const QString& start)>;
     void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+    // Asks for a file to save to; an empty answer is a cancel.
+    void setSaveChooser(FileChooser chooser) { saveChooser_ = std::move(chooser); }
+    // Asks for a line of text: a title and a label; an empty answer is a cancel.
+    using TextAsker = std::function<QString(const QString& title, const QString& label)>;
+    void setTextAsker(TextAsker asker) { textAsker_ = std::move(asker); }
 
     // The file the tables were loaded from or last saved to; empty before the first load.
     const std::string& documentFile() const { return session_.document.documentFile(); }
@@ -91,6 +122,21 @@ class frmFont : public QWidget {
     // File > Verify HEX File...: compares the tables as last stored with a chosen HEX file; nothing changes.
     void actVerifyHex_Triggered();
 
+    // The menu's actions beyond the buttons (see createActions for their names and shortcuts).
+    void actOpenFont_Triggered();
+    void actSaveAs_Triggered();
+    void actUndo_Triggered();
+    void actRedo_Triggered();
+    void actCopyGlyph_Triggered();
+    void actPasteGlyph_Triggered();
+    void applyTool(editor::GlyphTool tool);
+    void actGoToGlyph_Triggered();
+    void actUnderlay_Toggled(bool on);
+    void pic_MouseUp();
+
+    // The window's state as undo keeps it.
+    WindowState state() const;
+
   protected:
     // Asks before unsaved work is dropped; Cancel, or a save that fails, keeps the window open.
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +144,11 @@ class frmFont : public QWidget {
   private:
     void createControls();
     void createActions();
+    QAction* addAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
+                       const std::function<void()>& handler);
+    // Enables each action exactly when it can do something, and shows the underlay.
+    void updateActions();
+    void updateUnderlay();
     void applyInitialProperties();
     void bindControls();
     void connectHandlers();
@@ -125,6 +176,15 @@ class frmFont : public QWidget {
     bool confirmDroppedValues(const std::string& target);
     bool ask(const QString& text);
 
+    // A user's step: the outermost one ends by recording the change, if any, in the undo history.
+    class Step;
+    void checkpoint();
+    void restoreState(const WindowState& state);
+    void startHistory();
+    // Stores the glyph shown and shows glyph `index`, as stepping does.
+    void goToGlyph(int index);
+    void showGlyphValue(const Glyph& glyph, bool withPair);
+
     TwipsScale scale_;
     const FontTables& font() const { return session_.document.tables(); }
 
@@ -133,6 +193,15 @@ class frmFont : public QWidget {
     QuestionSink questionSink_;
     ErrorSink reportSink_;
     FileChooser fileChooser_;
+    FileChooser saveChooser_;
+    TextAsker textAsker_;
+    FileSelector* fileSelector_ = nullptr;
+
+    editor::UndoHistory<WindowState> history_;
+    WindowState current_;
+    int stepDepth_ = 1;  // construction is no step
+    bool restoring_ = false;
+    bool underlay_ = false;
 
     std::optional<editor::GlyphRecord> shownRecord_;
 
@@ -155,8 +224,24 @@ class frmFont : public QWidget {
     QPushButton* cmdConvertToHex = nullptr;
     QPushButton* Command1 = nullptr;
     QAction* actVerifyHex = nullptr;
+    QHash<QString, QAction*> actions_;
 
     std::unique_ptr<editor::LedCanvas> canvas_;
+};
+
+class frmFont::Step {
+  public:
+    explicit Step(frmFont& window) : window_(window) { ++window_.stepDepth_; }
+    ~Step() {
+        if (--window_.stepDepth_ == 0) {
+            window_.checkpoint();
+        }
+    }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+  private:
+    frmFont& window_;
 };
 
 }  // namespace ledfont::ui

@@ -14,10 +14,12 @@ void frmFont::pic_MouseMove(int button, int /*shift*/, float x, float y) {
 }
 
 void frmFont::cmbCols_Click() {
+    Step step(*this);
     canvas_->ColsClick(cmbCols->listIndex());
 }
 
 void frmFont::cmbCentre_Click() {
+    Step step(*this);
     canvas_->CentreClick(cmbCentre->listIndex());
 }
 

@@ -44,6 +44,7 @@ void frmFont::cmdLoad_Click() {
     if (font().FontFile.empty()) {
         return;
     }
+    Step step(*this);
     const bool jukta = optJukta->isChecked();
     // A failed load returns here, before the window has switched to the new kind.
     const std::string file = font().FontFile;
@@ -53,6 +54,11 @@ void frmFont::cmdLoad_Click() {
     if (!loaded) {
         return;
     }
+    // A font loaded starts a history of its own, whether or not its first glyph shows.
+    struct FreshHistory {
+        frmFont& window;
+        ~FreshHistory() { window.startHistory(); }
+    } fresh{*this};
     FrameJ->setVisible(jukta);
     if (!runReported(QStringLiteral("Error Loading File"), [this] { LoadCharacter(0); })) {
         return;
@@ -63,6 +69,7 @@ void frmFont::cmdLoad_Click() {
 }
 
 void frmFont::cmdSave_Click() {
+    Step step(*this);
     // Storing the canvas cannot fail for what the controls hold; if it ever did, the file must not be
     // written without the glyph on the canvas.
     if (!runReported(QStringLiteral("Error!"), [this] { SaveCharacter(session_.CurChar); })) {

@@ -59,6 +59,7 @@ void frmFont::SaveCharacter(int Index) {
 }
 
 void frmFont::cmdShowDec_Click() {
+    Step step(*this);
     runReported(QStringLiteral("Error!"), [this] {
         SaveCharacter(session_.CurChar);
         session_.CurChar = static_cast<std::int16_t>(editor::previousGlyph(session_.CurChar));
@@ -67,6 +68,7 @@ void frmFont::cmdShowDec_Click() {
 }
 
 void frmFont::cmdShowInc_Click() {
+    Step step(*this);
     runReported(QStringLiteral("Error!"), [this] {
         SaveCharacter(session_.CurChar);
         session_.CurChar = static_cast<std::int16_t>(editor::nextGlyph(session_.CurChar, font().JuktaMode));
@@ -75,6 +77,7 @@ void frmFont::cmdShowInc_Click() {
 }
 
 void frmFont::cmbJuk_Click(int Index) {
+    Step step(*this);
     ListCombo* list = cmbJuk.at(static_cast<std::size_t>(Index));
     // With no entry selected the text box keeps the byte it shows.
     if (list->listIndex() >= 0) {

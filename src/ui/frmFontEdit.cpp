@@ -1,0 +1,196 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QRadioButton>
+
+#include <variant>
+
+#include "editor/GlyphTarget.h"
+#include "font/GlyphText.h"
+#include "ui/CanvasWidget.h"
+#include "ui/ListCombo.h"
+#include "ui/QtConvert.h"
+#include "ui/frmFont.h"
+
+// Editing beyond the controls: undo and redo over whole window states, the glyph tools, the clipboard
+// and going to a glyph.
+namespace ledfont::ui {
+
+WindowState frmFont::state() const {
+    WindowState now;
+    now.font = font();
+    now.font.FontFile.clear();
+    now.CurChar = session_.CurChar;
+    now.CharMap = session_.CharMap;
+    now.picture = canvas_->picture();
+    now.colsIndex = cmbCols->listIndex();
+    now.centreIndex = cmbCentre->listIndex();
+    now.kindOptions = {optConst->isChecked(), optVowel->isChecked(), optIkaar->isChecked()};
+    for (std::size_t k = 0; k < kPairBytes; ++k) {
+        now.conjunctIndex[k] = cmbJuk[k]->listIndex();
+        now.conjunctText[k] = txtJukta[k]->text();
+    }
+    now.location = lblLoc->text();
+    now.title = windowTitle();
+    return now;
+}
+
+void frmFont::checkpoint() {
+    if (stepDepth_ > 0 || restoring_) {
+        return;
+    }
+    WindowState now = state();
+    if (!(now == current_)) {
+        history_.push(std::move(current_));
+        current_ = std::move(now);
+    }
+    updateActions();
+}
+
+void frmFont::startHistory() {
+    history_.clear();
+    current_ = state();
+    updateActions();
+}
+
+void frmFont::restoreState(const WindowState& target) {
+    restoring_ = true;
+    ++stepDepth_;
+    session_.document.setTables(target.font);
+    session_.CurChar = target.CurChar;
+    session_.CharMap = target.CharMap;
+    // The lists' handlers draw as they would; the picture is put back whole at the end.
+    cmbCols->setListIndex(target.colsIndex);
+    cmbCentre->setListIndex(target.centreIndex);
+    QRadioButton* options[] = {optConst, optVowel, optIkaar};
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (target.kindOptions[k]) {
+            options[k]->setChecked(true);
+        }
+    }
+    for (std::size_t k = 0; k < kPairBytes; ++k) {
+        cmbJuk[k]->setListIndex(target.conjunctIndex[k]);
+        txtJukta[k]->setText(target.conjunctText[k]);
+    }
+    lblLoc->setText(target.location);
+    setWindowTitle(target.title);
+    canvas_->ShowPicture(target.picture);
+    --stepDepth_;
+    restoring_ = false;
+}
+
+void frmFont::actUndo_Triggered() {
+    checkpoint();
+    if (!history_.canUndo()) {
+        return;
+    }
+    current_ = history_.undo(std::move(current_));
+    restoreState(current_);
+    updateActions();
+}
+
+void frmFont::actRedo_Triggered() {
+    checkpoint();
+    if (!history_.canRedo()) {
+        return;
+    }
+    current_ = history_.redo(std::move(current_));
+    restoreState(current_);
+    updateActions();
+}
+
+void frmFont::pic_MouseUp() {
+    checkpoint();  // a stroke is one step, from the press to the release
+}
+
+void frmFont::applyTool(editor::GlyphTool tool) {
+    Step step(*this);
+    canvas_->ShowDraft(editor::applyTool(tool, canvas_->draft(), cmbCols->listIndex() + 1));
+    canvas_->GetMap();
+}
+
+void frmFont::actCopyGlyph_Triggered() {
+    CharMapArray map;
+    editor::GlyphRecord record;
+    if (!runReported(QStringLiteral("Copy Glyph"), [&] { record = recordFromControls(map); })) {
+        return;
+    }
+    const Glyph glyph = Glyph::decode(record.bytes, record.pair.value_or(std::array<std::uint8_t, kPairBytes>{}));
+    auto* data = new QMimeData;
+    data->setText(toQString(formatGlyph(glyph, kindOf(font().JuktaMode), session_.CurChar)));
+    QByteArray bytes(reinterpret_cast<const char*>(record.bytes.data()), kRecordBytes);
+    bytes.append(reinterpret_cast<const char*>(glyph.pair.data()), kPairBytes);
+    data->setData(kGlyphMime, bytes);
+    QApplication::clipboard()->setMimeData(data);
+    updateActions();
+}
+
+void frmFont::actPasteGlyph_Triggered() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (data == nullptr) {
+        return;
+    }
+    const QByteArray bytes = data->data(kGlyphMime);
+    if (bytes.size() == kRecordBytes + kPairBytes) {
+        std::array<std::uint8_t, kRecordBytes> record{};
+        std::array<std::uint8_t, kPairBytes> pair{};
+        std::copy_n(bytes.constData(), kRecordBytes, reinterpret_cast<char*>(record.data()));
+        std::copy_n(bytes.constData() + kRecordBytes, kPairBytes, reinterpret_cast<char*>(pair.data()));
+        showGlyphValue(Glyph::decode(record, pair), true);
+        return;
+    }
+    try {
+        const GlyphReading reading = parseGlyphText(toStdString(data->text()));
+        showGlyphValue(reading.glyph, reading.hasPair);
+    } catch (const std::exception& error) {
+        errorSink_(QStringLiteral("Paste Glyph"), QString::fromUtf8(error.what()));
+    }
+}
+
+void frmFont::showGlyphValue(const Glyph& glyph, bool withPair) {
+    Step step(*this);
+    editor::GlyphDraft draft;
+    draft.setColumns(glyph.columns);
+    canvas_->ShowDraft(draft);
+    canvas_->GetMap();
+    cmbCols->setListIndex(glyph.shownWidth() - 1);
+    cmbCentre->setListIndex(glyph.centre - 1);
+    showKind(glyph.kindNumber() <= 2 ? std::optional<int>(glyph.kindNumber()) : std::nullopt);
+    if (withPair && font().JuktaMode) {
+        for (std::size_t k = 0; k < kPairBytes; ++k) {
+            const int entry = editor::conjunctListIndex(glyph.pair[k]);
+            if (entry < 0) {
+                txtJukta[k]->setText(toQString(editor::conjunctText(glyph.pair[k])));
+            }
+            cmbJuk[k]->setListIndex(entry);
+        }
+    }
+}
+
+void frmFont::goToGlyph(int index) {
+    Step step(*this);
+    runReported(QStringLiteral("Error!"), [this, index] {
+        SaveCharacter(session_.CurChar);
+        session_.CurChar = static_cast<std::int16_t>(index);
+        LoadCharacter(session_.CurChar);
+    });
+}
+
+void frmFont::actGoToGlyph_Triggered() {
+    const QString title = QStringLiteral("Go to Glyph");
+    const QString text =
+        textAsker_(title, QStringLiteral("Glyph index (21 or 0x15), code (Code: 0915) or Devanagari letter:"));
+    if (text.trimmed().isEmpty()) {
+        return;
+    }
+    const auto target = editor::glyphTarget(toStdString(text), kindOf(font().JuktaMode));
+    if (const auto* why = std::get_if<std::string>(&target)) {
+        errorSink_(title, toQString(*why));
+        return;
+    }
+    goToGlyph(std::get<int>(target));
+}
+
+}  // namespace ledfont::ui
