@@ -2,6 +2,11 @@
 
 #include "font/GlyphText.h"
 
+#include <random>
+#include <regex>
+
+#include "font/Error.h"
+
 namespace ledfont {
 namespace {
 
@@ -50,6 +55,48 @@ TEST(GlyphRows, DrawsEveryBitInPlaceAndMarksTheWidth) {
     // A width above 16 has no column beyond it either.
     tables.FontData.set(2, 0, 17);
     EXPECT_EQ(glyphRows(tables.FontData, 2).substr(0, 17), std::string(16, '.') + "\n");
+}
+
+// What formatGlyph prints reads back as the same glyph, also with CR LF line ends and blanks around it;
+// anything else says what is wrong.
+TEST(ParseGlyphText, ReadsBackWhatFormatGlyphWritesAndRefusesTheRest) {
+    std::mt19937 random(16);
+    for (int n = 0; n < 300; ++n) {
+        std::array<std::uint8_t, kRecordBytes> record{};
+        for (auto& b : record) {
+            b = static_cast<std::uint8_t>(random());
+        }
+        record[0] = static_cast<std::uint8_t>(1 + random() % 255);  // a stored 0 is printed, and read, as 16
+        const Glyph glyph = Glyph::decode(record, {static_cast<std::uint8_t>(random()), 0x7F});
+        const FontKind kind = n % 2 ? FontKind::Jukta512 : FontKind::Hindi;
+        std::string text = formatGlyph(glyph, kind, n % 128);
+        if (n % 3 == 0) {
+            text = "  \n" + std::regex_replace(text, std::regex("\n"), "\r\n") + "\n";
+        }
+        const GlyphReading reading = parseGlyphText(text);
+        EXPECT_EQ(reading.hasPair, kind == FontKind::Jukta512);
+        Glyph expected = glyph;
+        if (!reading.hasPair) {
+            expected.pair = {};
+        }
+        ASSERT_EQ(reading.glyph, expected) << text;
+    }
+    const std::string good = formatGlyph(Glyph{}, FontKind::Hindi, 0);
+    const std::pair<std::string, const char*> bad[] = {
+        {"hello", "no glyph header"},
+        {good.substr(0, good.size() - 18), "15 rows instead of 16"},
+        {std::regex_replace(good, std::regex("width 16"), "width x"), "no number after"},
+        {std::regex_replace(good, std::regex("\\.{16}"), "......o........."), "row 0 is not 16 LEDs"},
+    };
+    for (const auto& [text, why] : bad) {
+        try {
+            (void)parseGlyphText(text);
+            ADD_FAILURE() << why;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.code(), ErrorCode::TypeMismatch);
+            EXPECT_NE(std::string(error.what()).find(why), std::string::npos) << error.what();
+        }
+    }
 }
 
 }  // namespace

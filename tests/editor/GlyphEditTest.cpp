@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "editor/GlyphTarget.h"
+#include "editor/GlyphTools.h"
+#include "editor/UndoHistory.h"
+
+namespace ledfont::editor {
+namespace {
+
+// A draft from rows of '#' and '.', top row first; columns not given are dark.
+GlyphDraft draftOf(std::initializer_list<const char*> rows) {
+    GlyphDraft draft;
+    int r = 0;
+    for (const char* row : rows) {
+        for (int c = 0; row[c] != '\0'; ++c) {
+            draft.set(c, r, row[c] == '#');
+        }
+        ++r;
+    }
+    return draft;
+}
+
+TEST(GlyphTools, EachToolOnAKnownGlyph) {
+    const GlyphDraft glyph =
+        draftOf({"#..#", ".#..", "", "", "", "", "", "", "", "", "", "", "", "", "", "...#"});
+    const struct {
+        GlyphTool tool;
+        int width;
+        GlyphDraft expected;
+    } cases[] = {
+        {GlyphTool::ShiftLeft, 16,
+         draftOf({"..#", "#...", "", "", "", "", "", "", "", "", "", "", "", "", "", "..#"})},
+        {GlyphTool::ShiftRight, 16,
+         draftOf({".#..#", "..#", "", "", "", "", "", "", "", "", "", "", "", "", "", "....#"})},
+        {GlyphTool::ShiftUp, 16,
+         draftOf({".#..", "", "", "", "", "", "", "", "", "", "", "", "", "", "...#"})},
+        {GlyphTool::ShiftDown, 16, draftOf({"", "#..#", ".#.."})},
+        {GlyphTool::FlipHorizontal, 3,
+         draftOf({"..##", ".#..", "", "", "", "", "", "", "", "", "", "", "", "", "", "...#"})},
+        {GlyphTool::FlipHorizontal, 4,
+         draftOf({"#..#", "..#.", "", "", "", "", "", "", "", "", "", "", "", "", "", "#..."})},
+        {GlyphTool::FlipVertical, 16,
+         draftOf({"...#", "", "", "", "", "", "", "", "", "", "", "", "", "", ".#..", "#..#"})},
+        {GlyphTool::Clear, 16, GlyphDraft{}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(applyTool(c.tool, glyph, c.width), c.expected)
+            << static_cast<int>(c.tool) << " width " << c.width;
+    }
+    const GlyphDraft inverted = applyTool(GlyphTool::Invert, glyph, 16);
+    const GlyphDraft filled = applyTool(GlyphTool::Fill, glyph, 16);
+    for (int c = 0; c < 16; ++c) {
+        for (int r = 0; r < 16; ++r) {
+            EXPECT_NE(inverted.lit(c, r), glyph.lit(c, r));
+            EXPECT_TRUE(filled.lit(c, r));
+        }
+    }
+}
+
+TEST(GlyphTarget, IndicesCodesAndCharactersOfEachKind) {
+    const struct {
+        const char* text;
+        FontKind kind;
+        int glyph;  // -1: refused
+    } cases[] = {
+        {"21", FontKind::Hindi, 21},
+        {"0x15", FontKind::Hindi, 21},
+        {"Code: 0915", FontKind::Hindi, 21},
+        {"Code: 0915", FontKind::Jukta512, -1},
+        {"Code: 1FF", FontKind::Jukta512, 511},
+        {"\xE0\xA4\x95", FontKind::Jukta512, 0x15},
+        {"128", FontKind::Hindi, -1},
+        {"511", FontKind::Jukta512, 511},
+        {"-1", FontKind::Hindi, -1},
+        {"15x", FontKind::Hindi, -1},
+        {"\xE0\xA5\xBF", FontKind::Hindi, 0x7F},
+        {"\xE0\xA6\x95", FontKind::Hindi, -1},
+    };
+    for (const auto& c : cases) {
+        const auto target = glyphTarget(c.text, c.kind);
+        if (c.glyph < 0) {
+            EXPECT_TRUE(std::holds_alternative<std::string>(target)) << c.text;
+        } else {
+            ASSERT_TRUE(std::holds_alternative<int>(target))
+                << c.text << ": " << std::get<std::string>(target);
+            EXPECT_EQ(std::get<int>(target), c.glyph) << c.text;
+        }
+    }
+}
+
+TEST(UndoHistory, KeepsItsLimitAndDropsTheRedoOnANewStep) {
+    UndoHistory<int> history(3);
+    for (int state = 0; state < 5; ++state) {
+        history.push(state);
+    }
+    int now = 5;
+    std::vector<int> back;
+    while (history.canUndo()) {
+        back.push_back(now = history.undo(now));
+    }
+    EXPECT_EQ(back, (std::vector<int>{4, 3, 2}));
+    EXPECT_EQ(history.redo(now), 3);
+    history.push(9);
+    EXPECT_FALSE(history.canRedo());
+}
+
+}  // namespace
+}  // namespace ledfont::editor

@@ -1,0 +1,268 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+
+#include <random>
+
+#include "FontFileFixture.h"
+#include "WindowFixture.h"
+#include "font/GlyphCode.h"
+#include "font/GlyphText.h"
+#include "ui/MainWindow.h"
+#include "ui/QtConvert.h"
+
+namespace ledfont::ui {
+namespace {
+
+// The window as undo must give it back: its state and every pixel of the canvas.
+struct Seen {
+    WindowState state;
+    std::vector<editor::Colour> pixels;
+    bool operator==(const Seen&) const = default;
+};
+void PrintTo(const Seen& seen, std::ostream* out) {
+    const WindowState& s = seen.state;
+    *out << "glyph " << s.CurChar << " " << s.location.toStdString() << " width " << s.colsIndex + 1
+         << " centre " << s.centreIndex + 1 << " kind " << s.kindOptions[0] << s.kindOptions[1]
+         << s.kindOptions[2] << " pair " << s.conjunctIndex[0] << "," << s.conjunctIndex[1] << " "
+         << s.conjunctText[0].toStdString() << s.conjunctText[1].toStdString() << " title "
+         << s.title.toStdString() << " limit " << s.picture.limitWidth.value_or(-1) << " marker "
+         << s.picture.markerLeft.value_or(-1);
+    for (auto column : s.picture.draft.columns()) {
+        *out << " " << column;
+    }
+}
+
+class EditingWindowTest : public FontFileWindowTest {
+  protected:
+    EditingWindowTest() {
+        window.setTextAsker([this](const QString&, const QString&) { return typed; });
+        writeFont(QStringLiteral("font.txt"), *makeFont(FontKind::Jukta512, 3));
+        load(QStringLiteral("font.txt"), FontKind::Jukta512);
+    }
+
+    QAction* action(const char* name) { return control<QAction>(name); }
+    void trigger(const char* name) {
+        ASSERT_TRUE(action(name)->isEnabled()) << name;
+        action(name)->trigger();
+    }
+    Seen seen() {
+        return {window.state(),
+                std::vector<editor::Colour>(raster().pixels().begin(), raster().pixels().end())};
+    }
+    void stroke(Qt::MouseButton button, QPoint from, QPoint to) {
+        QTest::mousePress(pic(), button, {}, from);
+        QMouseEvent move(QEvent::MouseMove, to, pic()->mapToGlobal(to), Qt::NoButton, button, {});
+        QApplication::sendEvent(pic(), &move);
+        QTest::mouseRelease(pic(), button, {}, to);
+    }
+
+    // Picks an entry as the user does; the list's click follows.
+    void choose(const char* list, int index) {
+        combo(list)->setCurrentIndex(index);
+        emit combo(list)->activated(index);
+    }
+
+    QString typed;
+};
+
+TEST_F(EditingWindowTest, UndoAndRedoWalkBackAndForthOverRandomStepsExactly) {
+    std::mt19937 random(15);
+    auto cell = [&] { return cellCentre(static_cast<int>(random() % 16), static_cast<int>(random() % 16)); };
+    std::vector<Seen> history{seen()};
+    EXPECT_FALSE(action("actUndo")->isEnabled()) << "a load starts a fresh history";
+    for (int step = 0; step < 40; ++step) {
+        switch (random() % 6) {
+            case 0:
+                stroke(random() % 2 ? Qt::LeftButton : Qt::RightButton, cell(), cell());
+                break;
+            case 1:
+                choose(random() % 2 ? "cmbCols" : "cmbJuk_0", static_cast<int>(random() % 16));
+                break;
+            case 2:
+                click(random() % 2 ? "optVowel" : "optIkaar");
+                break;
+            case 3:
+                window.applyTool(editor::GlyphTool(random() % 9));
+                break;
+            case 4:
+                click(random() % 3 ? "cmdShowInc" : "cmdShowDec");
+                break;
+            default:
+                typed = QString::number(random() % 512);
+                trigger("actGoToGlyph");
+                break;
+        }
+        if (!(seen() == history.back())) {
+            history.push_back(seen());
+        }
+    }
+    ASSERT_GT(history.size(), 20u);
+    for (std::size_t i = history.size() - 1; i-- > 0;) {
+        trigger("actUndo");
+        ASSERT_EQ(seen(), history[i]) << "undo back to step " << i;
+    }
+    EXPECT_FALSE(action("actUndo")->isEnabled());
+    for (std::size_t i = 1; i < history.size(); ++i) {
+        trigger("actRedo");
+        ASSERT_EQ(seen(), history[i]) << "redo to step " << i;
+    }
+    EXPECT_FALSE(action("actRedo")->isEnabled());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(EditingWindowTest, AStrokeIsOneStepAndANewStepDropsTheRedo) {
+    const Seen before = seen();
+    stroke(Qt::LeftButton, cellCentre(0, 0), cellCentre(15, 15));
+    const Seen painted = seen();
+    trigger("actUndo");
+    EXPECT_EQ(seen(), before);
+    click("optVowel");
+    EXPECT_FALSE(action("actRedo")->isEnabled());
+    trigger("actUndo");
+    EXPECT_EQ(seen(), before);
+    EXPECT_FALSE(action("actUndo")->isEnabled()) << "the stroke was undone before the new step";
+    EXPECT_NE(painted, before);
+}
+
+TEST_F(EditingWindowTest, ToolsActOnTheCanvasOnlyAndAreEnabledWhenTheyChangeSomething) {
+    const FontTables font = tables();
+    trigger("actClearGlyph");
+    EXPECT_EQ(litCount(), 0);
+    EXPECT_FALSE(action("actClearGlyph")->isEnabled());
+    EXPECT_FALSE(action("actShiftLeft")->isEnabled()) << "nothing to move";
+    EXPECT_TRUE(action("actFillGlyph")->isEnabled());
+    QTest::mouseClick(pic(), Qt::LeftButton, {}, cellCentre(0, 0));
+    trigger("actShiftRight");
+    trigger("actShiftDown");
+    EXPECT_TRUE(lit(1, 1));
+    EXPECT_EQ(litCount(), 1);
+    EXPECT_EQ(tables().CharMap(2), 0xFD) << "CharMap follows the canvas";
+    choose("cmbCols", 3);  // width 4: columns 0..3 mirror
+    trigger("actFlipHorizontal");
+    EXPECT_TRUE(lit(2, 1));
+    trigger("actFlipVertical");
+    EXPECT_TRUE(lit(2, 14));
+    trigger("actInvertGlyph");
+    EXPECT_EQ(litCount(), 255);
+    EXPECT_FALSE(lit(2, 14));
+    trigger("actFillGlyph");
+    EXPECT_EQ(litCount(), 256);
+    EXPECT_EQ(static_cast<const FontTables&>(tables()), font) << "no tool stores into the font";
+}
+
+TEST_F(EditingWindowTest, CopyInOneWindowPastesIntoAnother) {
+    click("cmdShowInc");
+    trigger("actCopyGlyph");
+    const QString text = QApplication::clipboard()->mimeData()->text();
+    EXPECT_TRUE(text.startsWith("glyph 1  Code: 001  width 5  Vowel  centre 5  conjunct 04 06"))
+        << text.toStdString();
+
+    frmFont other;
+    other.show();
+    other.findChild<QAction*>("actPasteGlyph")->trigger();
+    const WindowState here = window.state(), there = other.state();
+    EXPECT_EQ(there.picture.draft, here.picture.draft);
+    EXPECT_EQ(there.colsIndex, here.colsIndex);
+    EXPECT_EQ(there.centreIndex, here.centreIndex);
+    EXPECT_EQ(there.kindOptions, here.kindOptions);
+
+    // The text alone serves, as from a terminal; what is no glyph changes nothing.
+    QApplication::clipboard()->setText(
+        toQString(formatGlyph(*makeFont(FontKind::Hindi, 9), FontKind::Hindi, 40)));
+    trigger("actPasteGlyph");
+    EXPECT_EQ(window.state().picture.draft.columns(), glyphAt(*makeFont(FontKind::Hindi, 9), 40).columns);
+    EXPECT_EQ(combo("cmbCols")->currentIndex(), glyphAt(*makeFont(FontKind::Hindi, 9), 40).shownWidth() - 1);
+    const Seen before = seen();
+    QApplication::clipboard()->setText(QStringLiteral("hello"));
+    trigger("actPasteGlyph");
+    EXPECT_EQ(seen(), before);
+    expectMessage(QStringLiteral("Paste Glyph"), QStringLiteral("Type mismatch"));
+}
+
+TEST_F(EditingWindowTest, GoToTakesAnIndexACodeOrACharacterAndStoresFirst) {
+    QTest::mouseClick(pic(), Qt::RightButton, {}, cellCentre(0, 0));
+    const struct {
+        const char* text;
+        int glyph;
+    } cases[] = {{"21", 21}, {"0x1FF", 511}, {"Code: 080", 128}, {"\xE0\xA4\xB7", 0x37}, {"  7 ", 7}};
+    for (const auto& c : cases) {
+        typed = QString::fromUtf8(c.text);
+        trigger("actGoToGlyph");
+        EXPECT_EQ(tables().CurChar, c.glyph) << c.text;
+        EXPECT_EQ(text("lblLoc"), toQString(glyphCode(FontKind::Jukta512, c.glyph))) << c.text;
+    }
+    EXPECT_FALSE(ledLit(tables().FontData, 0, 0, 0)) << "the glyph shown was stored before going";
+    for (const char* bad : {"512", "x", "Code: 0915"}) {
+        typed = QString::fromUtf8(bad);
+        trigger("actGoToGlyph");
+        EXPECT_EQ(tables().CurChar, 7) << bad;
+        ASSERT_EQ(messages.size(), 1u) << bad;
+        messages.clear();
+    }
+}
+
+TEST_F(EditingWindowTest, ShortcutsReachTheActions) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    pic()->setFocus();
+    QTest::keyClick(&window, Qt::Key_PageDown);
+    EXPECT_EQ(tables().CurChar, 1);
+    QTest::keyClick(&window, Qt::Key_PageUp);
+    EXPECT_EQ(tables().CurChar, 0);
+    const Seen before = seen();
+    QTest::keyClick(&window, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_NE(seen(), before);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(seen(), before);
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_NE(seen(), before);
+    for (const char* name : {"actOpenFont", "actSave", "actSaveAs", "actMakeHex", "actQuit", "actUndo",
+                             "actRedo", "actCopyGlyph", "actPasteGlyph", "actShiftDown", "actPreviousGlyph",
+                             "actNextGlyph", "actGoToGlyph"}) {
+        EXPECT_FALSE(action(name)->shortcut().isEmpty()) << name;
+    }
+}
+
+TEST_F(EditingWindowTest, TheUnderlayShowsKaUnderAMatraAndNeverReachesTheLeds) {
+    const std::array<std::uint16_t, 16> none{};
+    EXPECT_FALSE(action("actUnderlay")->isChecked());
+    click("optVowel");
+    const Seen before = seen();
+    action("actUnderlay")->setChecked(true);
+    EXPECT_NE(pic()->underlay(), none);
+    EXPECT_EQ(seen(), before) << "the raster and every LED reading stay";
+    click("optConst");
+    EXPECT_EQ(pic()->underlay(), none) << "only under a Vowel or an Ikaar";
+    click("optIkaar");
+    // An Ikaar stands before the consonant, which begins after the Ikaar's width.
+    const int width = combo("cmbCols")->currentIndex() + 1;
+    EXPECT_EQ(pic()->underlay()[static_cast<std::size_t>(width)],
+              glyphAt(tables(), kUnderlayGlyph).columns[0]);
+    action("actUnderlay")->setChecked(false);
+    EXPECT_EQ(pic()->underlay(), none);
+}
+
+TEST(MainWindowMenus, EveryActionIsInItsMenu) {
+    MainWindow main;
+    const std::pair<const char*, std::vector<const char*>> menus[] = {
+        {"mnuFile", {"actOpenFont", "actSave", "actSaveAs", "actMakeHex", "actVerifyHex", "actQuit"}},
+        {"mnuEdit",
+         {"actUndo", "actRedo", "actCopyGlyph", "actPasteGlyph", "actClearGlyph", "actFlipVertical"}},
+        {"mnuGo", {"actPreviousGlyph", "actNextGlyph", "actGoToGlyph"}},
+        {"mnuView", {"actUnderlay"}},
+    };
+    for (const auto& [menu, names] : menus) {
+        auto* found = main.findChild<QMenu*>(menu);
+        ASSERT_NE(found, nullptr) << menu;
+        for (const char* name : names) {
+            EXPECT_TRUE(found->actions().contains(main.client().findChild<QAction*>(name))) << name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ledfont::ui
