@@ -55,6 +55,7 @@ bool FileSelector::selectFile(const QString& path) {
     if (!dir_.setPath(file.absolutePath())) {
         return false;
     }
+    file_.setPath(dir_.path());  // list it again: the file may be newer than the listing
     const QList<QListWidgetItem*> found = file_.findItems(file.fileName(), Qt::MatchExactly);
     if (found.isEmpty()) {
         return false;

@@ -9,6 +9,7 @@
 
 #include "FontFileFixture.h"
 #include "WindowFixture.h"
+#include "font/FontText.h"
 #include "font/GlyphCode.h"
 #include "font/GlyphText.h"
 #include "ui/MainWindow.h"
@@ -244,6 +245,31 @@ TEST_F(EditingWindowTest, TheUnderlayShowsKaUnderAMatraAndNeverReachesTheLeds) {
               glyphAt(tables(), kUnderlayGlyph).columns[0]);
     action("actUnderlay")->setChecked(false);
     EXPECT_EQ(pic()->underlay(), none);
+}
+
+TEST_F(EditingWindowTest, OpenSaveAsAndQuitGoThroughTheFileRules) {
+    writeFont(QStringLiteral("other.txt"), *makeFont(FontKind::Jukta512, 8));
+    chosenFile = path("other.txt");
+    trigger("actOpenFont");
+    EXPECT_EQ(window.documentFile(), path("other.txt").toStdString());
+    EXPECT_EQ(text("lblFile"), "File : " + path("other.txt"));
+    EXPECT_EQ(glyphAt(tables(), 5), glyphAt(*makeFont(FontKind::Jukta512, 8), 5));
+    EXPECT_FALSE(action("actUndo")->isEnabled()) << "a load starts a fresh history";
+
+    QTest::mouseClick(pic(), Qt::LeftButton, {}, cellCentre(15, 15));
+    window.setSaveChooser([this](const QString&, const QString&) { return path("copy.txt"); });
+    trigger("actSaveAs");
+    EXPECT_EQ(window.documentFile(), path("copy.txt").toStdString());
+    EXPECT_EQ(tables().FontFile, path("copy.txt").toStdString());
+    EXPECT_EQ(fileBytes(path("copy.txt")).toStdString(), formatFontText(tables()));
+    EXPECT_TRUE(ledLit(tables().FontData, 0, 15, 15)) << "the glyph shown was stored first";
+    EXPECT_FALSE(window.hasUnsavedChanges());
+
+    QTest::mouseClick(pic(), Qt::RightButton, {}, cellCentre(15, 15));
+    answer = QMessageBox::Cancel;
+    trigger("actQuit");
+    EXPECT_EQ(questions, QStringList{"Save changes to copy.txt?"});
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(MainWindowMenus, EveryActionIsInItsMenu) {
