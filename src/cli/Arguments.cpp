@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cli/HexArguments.h"
+#include "cli/ImportArguments.h"
 #include "cli/OptionWalker.h"
 #include "font/Error.h"
 
@@ -152,6 +153,9 @@ Arguments parseArguments(std::span<const std::string> args) {
     }
     if (args[0] == "unhex") {
         return parseUnhexArguments(args.subspan(1));
+    }
+    if (args[0] == "import") {
+        return parseImportArguments(args.subspan(1));
     }
     return parseCommand(findCommand(args[0]), args.subspan(1));
 }

@@ -5,13 +5,14 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "font/FontTables.h"
 
 namespace ledfont::cli {
 
-enum class CommandName { Hex, Check, Show, Jconv, Verify, Unhex, Help, Version };
+enum class CommandName { Hex, Check, Show, Jconv, Verify, Unhex, Import, Help, Version };
 
 // A command line the tool cannot act on; the message says what is wrong and the usage follows it.
 class UsageError : public std::runtime_error {
@@ -29,6 +30,18 @@ struct UnhexOptions {
     bool operator==(const UnhexOptions&) const = default;
 };
 
+// What import reads besides SOURCE: --system FAMILY in its place, --into FONT, --size PX (0: the largest that
+// fits), --glyphs RANGE as inclusive ranges (none: every glyph), --only-empty.
+struct ImportOptions {
+    std::string system;
+    std::string into;
+    int size = 0;
+    std::vector<std::pair<int, int>> glyphs;
+    bool onlyEmpty = false;
+
+    bool operator==(const ImportOptions&) const = default;
+};
+
 struct Arguments {
     CommandName command = CommandName::Help;
     std::vector<std::string> paths;  // FONT, or IN and OUT for jconv
@@ -36,6 +49,7 @@ struct Arguments {
     std::string output;              // -o OUT; empty means the HEX name of FONT
     std::vector<int> glyphs;         // --glyph N in the order given; empty means every glyph
     UnhexOptions unhex;
+    ImportOptions importing;
 
     bool operator==(const Arguments&) const = default;
 };

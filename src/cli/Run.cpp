@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "cli/DescriptorOutput.h"
 #include "cli/HexCommands.h"
+#include "cli/ImportCommand.h"
 #include "cli/Usage.h"
 #include "font/Error.h"
 #include "font/FontPath.h"
@@ -31,6 +32,8 @@ int dispatch(const Arguments& args, std::ostream& out, std::ostream& err) {
             return runVerify(args, out, err);
         case CommandName::Unhex:
             return runUnhex(args, out, err);
+        case CommandName::Import:
+            return runImport(args, out, err);
         case CommandName::Version:
             out << versionText();
             return kExitDone;

@@ -1,0 +1,120 @@
+#include "cli/ImportArguments.h"
+
+#include <optional>
+#include <string_view>
+
+#include "cli/OptionWalker.h"
+#include "font/Error.h"
+
+namespace ledfont::cli {
+
+namespace {
+
+constexpr int kLargestSize = 64;
+
+// Each option at most once.
+void once(std::optional<std::string>& seen, const std::string& value, const char* name, const char* what) {
+    if (seen) {
+        throw UsageError(std::string(name) + " given twice");
+    }
+    if (value.empty()) {
+        throw UsageError(std::string(name) + " needs " + what);
+    }
+    seen = value;
+}
+
+int parseSize(const std::string& text) {
+    const int size = parseGlyphNumber(text);
+    if (size < 1 || size > kLargestSize) {
+        throw UsageError("--size takes a pixel size 1.." + std::to_string(kLargestSize) + ", not \"" +
+                         displayValue(text) + "\"");
+    }
+    return size;
+}
+
+}  // namespace
+
+std::vector<std::pair<int, int>> parseGlyphRanges(const std::string& text) {
+    std::vector<std::pair<int, int>> ranges;
+    const auto bad = [&text] {
+        return UsageError("--glyphs takes glyph numbers and ranges such as 0x15-0x39,0x80, not \"" +
+                          displayValue(text) + "\"");
+    };
+    std::string_view rest = text;
+    while (true) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view item = rest.substr(0, comma);
+        const std::size_t dash = item.find('-');
+        const int first = parseGlyphNumber(std::string(item.substr(0, dash)));
+        const int last =
+            dash == std::string_view::npos ? first : parseGlyphNumber(std::string(item.substr(dash + 1)));
+        if (first < 0 || last < first) {
+            throw bad();
+        }
+        ranges.emplace_back(first, last);
+        if (comma == std::string_view::npos) {
+            return ranges;
+        }
+        rest.remove_prefix(comma + 1);
+    }
+}
+
+Arguments parseImportArguments(std::span<const std::string> args) {
+    Arguments parsed;
+    parsed.command = CommandName::Import;
+    std::optional<std::string> kind;
+    std::optional<std::string> output;
+    std::optional<std::string> system;
+    std::optional<std::string> into;
+    std::optional<std::string> size;
+    std::optional<std::string> glyphs;
+    OptionWalker walker(args);
+    while (!walker.done()) {
+        const std::string& arg = walker.next();
+        if (walker.takePath(arg, parsed.paths)) {
+            continue;
+        }
+        if (auto value = walker.valueOf(arg, "--kind")) {
+            once(kind, *value, "--kind", "a kind");
+            if (*value == "hindi") {
+                parsed.kind = FontKind::Hindi;
+            } else if (*value == "jukta512") {
+                parsed.kind = FontKind::Jukta512;
+            } else {
+                throw UsageError("--kind takes hindi or jukta512, not \"" + displayValue(*value) + "\"");
+            }
+        } else if (auto value = walker.valueOf(arg, "-o")) {
+            once(output, *value, "-o", "a file name");
+        } else if (auto value = walker.valueOf(arg, "--system")) {
+            once(system, *value, "--system", "a font family");
+        } else if (auto value = walker.valueOf(arg, "--into")) {
+            once(into, *value, "--into", "a file name");
+        } else if (auto value = walker.valueOf(arg, "--size")) {
+            once(size, *value, "--size", "a pixel size");
+            parsed.importing.size = parseSize(*value);
+        } else if (auto value = walker.valueOf(arg, "--glyphs")) {
+            once(glyphs, *value, "--glyphs", "glyph numbers");
+            parsed.importing.glyphs = parseGlyphRanges(*value);
+        } else if (arg == "--only-empty") {
+            if (std::exchange(parsed.importing.onlyEmpty, true)) {
+                throw UsageError("--only-empty given twice");
+            }
+        } else {
+            throw UsageError("import does not take \"" + displayValue(arg) + "\"");
+        }
+    }
+    const std::size_t paths = system ? 0 : 1;
+    if (parsed.paths.size() != paths) {
+        throw UsageError(system ? "import takes no SOURCE file with --system"
+                                : "import takes 1 file, got " + std::to_string(parsed.paths.size()));
+    }
+    if (!output) {
+        throw UsageError("import needs -o OUT, the font file to write");
+    }
+    parsed.output = *output;
+    parsed.importing.system = system.value_or("");
+    parsed.importing.into = into.value_or("");
+    return parsed;
+}
+
+}  // namespace ledfont::cli

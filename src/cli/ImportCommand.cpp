@@ -1,0 +1,148 @@
+#include "cli/ImportCommand.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "cli/Commands.h"
+#include "cli/FontLoad.h"
+#include "font/Error.h"
+#include "font/ErrorPlaces.h"
+#include "font/FontPath.h"
+#include "font/FontText.h"
+#include "import/BdfFont.h"
+#include "import/GlyphImport.h"
+#include "import/OutlineFont.h"
+#include "import/TextLines.h"
+#include "import/UnifontHex.h"
+
+namespace ledfont::cli {
+
+namespace {
+
+std::string glyphNumber(int glyph) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string text = "0x";
+    if (glyph > 0xFF) {
+        text += digits[(glyph >> 8) & 15];
+    }
+    return text + digits[(glyph >> 4) & 15] + digits[glyph & 15];
+}
+
+bool endsWith(std::string name, std::string_view extension) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name.ends_with(extension);
+}
+
+// The source and how the message names it. A .hex file is Unifont; a .bdf file, or any file that starts as
+// BDF does, is BDF; anything else is taken for an outline font.
+struct OpenSource {
+    std::unique_ptr<import::GlyphSource> source;
+    std::string shown;
+};
+
+OpenSource openSource(const Arguments& args) {
+    const ImportOptions& options = args.importing;
+    if (!options.system.empty()) {
+        const std::filesystem::path file = import::findSystemFont(options.system);
+        auto outline = std::make_unique<import::OutlineSource>(file, options.size);
+        const int size = outline->pixelSize();
+        return {std::move(outline),
+                "\"" + displayValue(options.system) + "\" at " + std::to_string(size) + " pixels"};
+    }
+    const std::string& path = args.paths[0];
+    const std::filesystem::path file = pathFromUtf8(path);
+    if (endsWith(path, ".hex")) {
+        return {std::make_unique<import::UnifontHexSource>(import::UnifontHexSource::fromFile(file)),
+                displayPath(path)};
+    }
+    if (endsWith(path, ".bdf")) {
+        return {std::make_unique<import::BdfSource>(import::BdfSource::fromFile(file)), displayPath(path)};
+    }
+    if (const std::string text = import::readWholeFile(file); import::looksLikeBdf(text)) {
+        try {
+            return {std::make_unique<import::BdfSource>(text), displayPath(path)};
+        } catch (const import::SourceError& e) {
+            throw e.withPath(path);
+        }
+    }
+    auto outline = std::make_unique<import::OutlineSource>(file, options.size);
+    const int size = outline->pixelSize();
+    return {std::move(outline), displayPath(path) + " at " + std::to_string(size) + " pixels"};
+}
+
+void checkRanges(const ImportOptions& options, FontKind kind) {
+    for (const auto& [first, last] : options.glyphs) {
+        if (last >= glyphCount(kind)) {
+            throw UsageError("--glyphs " + std::to_string(last) + " is outside 0.." +
+                             std::to_string(glyphCount(kind) - 1) + " of " +
+                             (kind == FontKind::Hindi ? "a Hindi font" : "a Jukta512 font"));
+        }
+    }
+}
+
+void refuseSameFile(const std::string& input, const std::string& output, const char* why) {
+    if (!input.empty() && sameFile(input, output)) {
+        throw Error(ErrorCode::FileAlreadyExists, placeOfPath(output, why));
+    }
+}
+
+}  // namespace
+
+std::string glyphRangesText(const std::vector<int>& glyphs) {
+    std::string text;
+    for (std::size_t i = 0; i < glyphs.size();) {
+        std::size_t j = i;
+        while (j + 1 < glyphs.size() && glyphs[j + 1] == glyphs[j] + 1) {
+            ++j;
+        }
+        text +=
+            (text.empty() ? "" : ", ") + glyphNumber(glyphs[i]) + (j > i ? "-" + glyphNumber(glyphs[j]) : "");
+        i = j + 1;
+    }
+    return text;
+}
+
+int runImport(const Arguments& args, std::ostream& out, std::ostream& err) {
+    const ImportOptions& options = args.importing;
+    refuseSameFile(args.paths.empty() ? "" : args.paths[0], args.output, "the font would replace the source");
+    refuseSameFile(options.into, args.output, "the output would replace the font imported into");
+    FontReading reading;
+    reading.kind = args.kind.value_or(FontKind::Hindi);
+    reading.kindGiven = true;
+    FontTables tables;
+    if (!options.into.empty()) {
+        reading = chooseKind(options.into, args.kind);
+        checkRanges(options, reading.kind);
+        tables = readFont(options.into, reading);
+    } else {
+        checkRanges(options, reading.kind);
+        tables = import::newFont(reading.kind);
+    }
+    try {
+        const OpenSource source = openSource(args);
+        const import::ImportReport report = import::importGlyphs(
+            tables, reading.kind, *source.source, import::GlyphSelection{options.glyphs, options.onlyEmpty});
+        tables.FontFile = args.output;
+        saveFontFile(pathFromUtf8(args.output), tables);
+        if (!options.into.empty()) {
+            tellReading(options.into, reading, err);
+        }
+        const std::size_t asked = report.imported.size() + report.missing.size();
+        out << displayPath(args.output) << ": " << report.imported.size() << " of " << asked
+            << " glyphs imported from " << source.shown << " into a " << fontKindName(reading.kind)
+            << " font\n";
+        if (!report.missing.empty()) {
+            out << "missing from the source (left as they were): " << glyphRangesText(report.missing) << '\n';
+        }
+        if (!report.cut.empty()) {
+            out << "cut to 16 columns and 16 rows: " << glyphRangesText(report.cut) << '\n';
+        }
+        return kExitDone;
+    } catch (const import::SourceError& e) {
+        err << e.what() << '\n';
+        return kExitFailed;
+    }
+}
+
+}  // namespace ledfont::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "font/FontTables.h"
+#include "import/GlyphSource.h"
+
+namespace ledfont::import {
+
+// Which glyphs of the target an import may set: all (no ranges), or those in the inclusive ranges; with
+// onlyEmpty, of those only the ones without a lit LED.
+struct GlyphSelection {
+    std::vector<std::pair<int, int>> ranges;
+    bool onlyEmpty = false;
+
+    bool operator==(const GlyphSelection&) const = default;
+};
+
+// What an import did, by glyph number in ascending order.
+struct ImportReport {
+    std::vector<int> imported;
+    std::vector<int> missing;  // selected, but the source lacks them: left as they were
+    std::vector<int> cut;      // imported, but ink beyond 16 columns or the 16 rows was left out
+};
+
+// The kind a glyph gets: U+093F Ikaar, a non-spacing mark (general category Mn) Vowel, anything else
+// (conjuncts too) Consonant.
+GlyphKind kindOfGlyph(int glyph);
+
+// The glyph record an image gives glyph `glyph`: the ink moved left so that its first lit column is column
+// 0, cut at 16 columns; width its lit extent (16 when nothing is lit), centre (width - 1) div 2, the kind of
+// kindOfGlyph, and `pair`.
+Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair);
+
+// A font of `kind` as an import starts it: every glyph the empty image, every pair (0, 0), JuktaMode set.
+FontTables newFont(FontKind kind);
+
+// Sets each selected glyph of the font of `kind` in `tables` that `source` has, keeping its conjunct pair.
+// The text asked for is glyphText of the glyph and the pair the tables hold.
+ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& source,
+                          const GlyphSelection& selection);
+
+}  // namespace ledfont::import

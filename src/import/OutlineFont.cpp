@@ -1,0 +1,309 @@
+// FreeType, HarfBuzz and fontconfig are used here and nowhere else; none of their types leaves this file.
+#include "import/OutlineFont.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include <hb-ft.h>
+#include <hb.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "font/FontPath.h"
+#include "import/TextLines.h"
+
+namespace ledfont::import {
+
+namespace {
+
+constexpr int kSmallestSize = 4;
+constexpr int kLargestSize = 64;
+
+// Ink is drawn on a canvas larger than a glyph, then the 16 rows of the font are taken from it. The
+// baseline is the top edge of canvas row kBaseline; the pen starts at column kPenStart.
+constexpr int kCanvasRows = 96;
+constexpr int kCanvasColumns = 64;
+constexpr int kBaseline = 64;
+constexpr int kPenStart = 16;
+
+struct Canvas {
+    std::array<std::uint64_t, kCanvasRows> rows{};
+    bool lost = false;  // ink beyond the canvas
+
+    void set(int column, int row) {
+        if (column < 0 || column >= kCanvasColumns || row < 0 || row >= kCanvasRows) {
+            lost = true;
+            return;
+        }
+        rows[static_cast<std::size_t>(row)] |= std::uint64_t{1} << column;
+    }
+};
+
+// The canvas rows that hold ink, first and last; first > last when none does.
+struct InkRows {
+    int first = kCanvasRows;
+    int last = -1;
+
+    void add(const Canvas& canvas) {
+        for (int r = 0; r < kCanvasRows; ++r) {
+            if (canvas.rows[static_cast<std::size_t>(r)] != 0) {
+                first = std::min(first, r);
+                last = std::max(last, r);
+            }
+        }
+    }
+    int height() const { return last < first ? 0 : last - first + 1; }
+};
+
+// FreeType's own texts for its error codes, which Debian's build does not keep (FT_Error_String).
+std::string freetypeFault(FT_Error error) {
+#undef FTERRORS_H_
+#define FT_ERRORDEF(e, v, s) {v, s},
+#define FT_ERROR_START_LIST {
+#define FT_ERROR_END_LIST }
+    struct Text {
+        int code;
+        const char* text;
+    };
+    static constexpr Text kTexts[] =
+#include FT_ERRORS_H
+        ;
+    for (const Text& t : kTexts) {
+        if (t.code == error) {
+            return t.text;
+        }
+    }
+    return "FreeType error " + std::to_string(error);
+}
+
+// 26.6 fixed point to whole pixels, rounded.
+int pixels(hb_position_t value) {
+    return (value + 32) >> 6;
+}
+
+}  // namespace
+
+struct OutlineSource::Face {
+    std::string bytes;  // FreeType reads the font from here for as long as the face lives
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    hb_font_t* font = nullptr;
+    hb_buffer_t* buffer = nullptr;
+    int size = 0;
+    int rowOffset = 0;  // canvas row of glyph row 0
+
+    ~Face() {
+        if (buffer) {
+            hb_buffer_destroy(buffer);
+        }
+        if (font) {
+            hb_font_destroy(font);
+        }
+        if (face) {
+            FT_Done_Face(face);
+        }
+        if (library) {
+            FT_Done_FreeType(library);
+        }
+    }
+
+    void setSize(int px) {
+        if (const FT_Error error = FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(px)); error != 0) {
+            throw SourceError(0,
+                              "cannot be set to " + std::to_string(px) + " pixels: " + freetypeFault(error));
+        }
+        hb_ft_font_changed(font);
+        size = px;
+    }
+
+    // How many glyphs the shaping of `text` makes, leaving them in `buffer`; 0 when one is missing.
+    unsigned shape(std::u32string_view text) const {
+        hb_buffer_clear_contents(buffer);
+        hb_buffer_add_utf32(buffer, reinterpret_cast<const std::uint32_t*>(text.data()),
+                            static_cast<int>(text.size()), 0, static_cast<int>(text.size()));
+        hb_buffer_set_direction(buffer, HB_DIRECTION_LTR);
+        hb_buffer_set_script(buffer, HB_SCRIPT_DEVANAGARI);
+        hb_buffer_set_language(buffer, hb_language_from_string("hi", -1));
+        // A mark on its own is drawn as it is, without the dotted circle shaping would put under it.
+        hb_buffer_set_flags(buffer, HB_BUFFER_FLAG_DO_NOT_INSERT_DOTTED_CIRCLE);
+        hb_shape(font, buffer, nullptr, 0);
+        unsigned count = 0;
+        const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
+        for (unsigned i = 0; i < count; ++i) {
+            if (infos[i].codepoint == 0) {
+                return 0;
+            }
+        }
+        return count;
+    }
+
+    std::optional<Canvas> render(std::u32string_view text) const {
+        const unsigned count = shape(text);
+        if (count == 0) {
+            return std::nullopt;
+        }
+        const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, nullptr);
+        const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, nullptr);
+        Canvas canvas;
+        hb_position_t penX = 0;
+        hb_position_t penY = 0;
+        for (unsigned i = 0; i < count; ++i) {
+            if (FT_Load_Glyph(face, infos[i].codepoint, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
+                FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) {
+                return std::nullopt;
+            }
+            const FT_GlyphSlot slot = face->glyph;
+            const FT_Bitmap& bitmap = slot->bitmap;
+            const int left = kPenStart + pixels(penX + positions[i].x_offset) + slot->bitmap_left;
+            const int top = kBaseline - pixels(penY + positions[i].y_offset) - slot->bitmap_top;
+            for (unsigned j = 0; j < bitmap.rows; ++j) {
+                const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(j) * bitmap.pitch;
+                for (unsigned k = 0; k < bitmap.width; ++k) {
+                    if ((row[k / 8] >> (7 - k % 8)) & 1) {
+                        canvas.set(left + static_cast<int>(k), top + static_cast<int>(j));
+                    }
+                }
+            }
+            penX += positions[i].x_advance;
+            penY += positions[i].y_advance;
+        }
+        return canvas;
+    }
+
+    // The canvas rows the ink of the Devanagari block covers at the current size.
+    InkRows blockInk() const {
+        InkRows ink;
+        for (int i = 0; i < kBlockSize; ++i) {
+            const char32_t code = kBlockFirst + static_cast<char32_t>(i);
+            if (const std::optional<Canvas> canvas = render(std::u32string_view(&code, 1))) {
+                ink.add(*canvas);
+            }
+        }
+        return ink;
+    }
+
+    // The largest size at which the block's ink fits the rows of a glyph. Ink grows with the size, so a
+    // binary search finds it.
+    int fittingSize() {
+        int fits = kSmallestSize;
+        int fails = kLargestSize + 1;
+        while (fails - fits > 1) {
+            const int middle = (fits + fails) / 2;
+            setSize(middle);
+            (blockInk().height() <= kGlyphRows ? fits : fails) = middle;
+        }
+        return fits;
+    }
+
+    // The block's ink centred on the 16 rows, its spare rows split with the odd one below.
+    void placeRows() {
+        const InkRows ink = blockInk();
+        if (ink.height() == 0) {
+            rowOffset = kBaseline - kGlyphRows;
+            return;
+        }
+        rowOffset = ink.first - std::max(0, (kGlyphRows - ink.height()) / 2);
+    }
+};
+
+bool outlineFontsAvailable() {
+    return true;
+}
+
+OutlineSource::OutlineSource(const std::filesystem::path& path, int pixelSize)
+    : face_(std::make_unique<Face>()) {
+    Face& f = *face_;
+    f.bytes = readWholeFile(path);
+    const std::string shown = utf8FromPath(path);
+    if (const FT_Error error = FT_Init_FreeType(&f.library); error != 0) {
+        throw SourceError(0, "FreeType does not start: " + freetypeFault(error), shown);
+    }
+    if (const FT_Error error = FT_New_Memory_Face(f.library, reinterpret_cast<const FT_Byte*>(f.bytes.data()),
+                                                  static_cast<FT_Long>(f.bytes.size()), 0, &f.face);
+        error != 0) {
+        throw SourceError(0, "not a font file (" + freetypeFault(error) + ")", shown);
+    }
+    f.font = hb_ft_font_create_referenced(f.face);
+    hb_ft_font_set_load_flags(f.font, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO);
+    f.buffer = hb_buffer_create();
+    try {
+        f.setSize(pixelSize > 0 ? pixelSize : f.fittingSize());
+    } catch (const SourceError& e) {
+        throw e.withPath(shown);
+    }
+    f.placeRows();
+}
+
+OutlineSource::~OutlineSource() = default;
+
+std::optional<GlyphImage> OutlineSource::image(std::u32string_view text) const {
+    const std::optional<Canvas> canvas = face_->render(text);
+    if (!canvas) {
+        return std::nullopt;
+    }
+    std::uint64_t ink = 0;
+    for (std::uint64_t row : canvas->rows) {
+        ink |= row;
+    }
+    const int first = ink == 0 ? 0 : std::countr_zero(ink);
+    GlyphImage image;
+    image.cut = canvas->lost;
+    for (int r = 0; r < kCanvasRows; ++r) {
+        const std::uint64_t row = canvas->rows[static_cast<std::size_t>(r)] >> first;
+        const int at = r - face_->rowOffset;
+        if (at < 0 || at >= kGlyphRows) {
+            image.cut = image.cut || row != 0;
+            continue;
+        }
+        image.rows[static_cast<std::size_t>(at)] = static_cast<std::uint32_t>(row);
+        image.cut = image.cut || (row >> kImageColumns) != 0;
+    }
+    return image;
+}
+
+int OutlineSource::pixelSize() const {
+    return face_->size;
+}
+
+std::size_t OutlineSource::shapedGlyphCount(std::u32string_view text) const {
+    return face_->shape(text);
+}
+
+std::filesystem::path findSystemFont(const std::string& family) {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(config, pattern, &result);
+    std::string file;
+    // fontconfig always offers some font; it is the one asked for only when it has that family.
+    FcChar8* name = nullptr;
+    for (int i = 0; match && FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+        FcChar8* path = nullptr;
+        if (FcStrCmpIgnoreCase(name, reinterpret_cast<const FcChar8*>(family.c_str())) == 0 &&
+            FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
+            file = reinterpret_cast<const char*>(path);
+            break;
+        }
+    }
+    if (match) {
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
+    if (file.empty()) {
+        throw SourceError(0, "no installed font has the family \"" + displayValue(family) + "\"");
+    }
+    return pathFromUtf8(file);
+}
+
+}  // namespace ledfont::import

@@ -1,0 +1,44 @@
+// The outline font reader of a build without FreeType, HarfBuzz and fontconfig: every use says so.
+#include "import/OutlineFont.h"
+
+namespace ledfont::import {
+
+namespace {
+
+[[noreturn]] void unavailable() {
+    throw SourceError(0,
+                      "outline fonts are not available in this build of ledfont (it was built without "
+                      "FreeType, HarfBuzz and fontconfig); .hex and .bdf sources are");
+}
+
+}  // namespace
+
+struct OutlineSource::Face {};
+
+bool outlineFontsAvailable() {
+    return false;
+}
+
+OutlineSource::OutlineSource(const std::filesystem::path&, int) {
+    unavailable();
+}
+
+OutlineSource::~OutlineSource() = default;
+
+std::optional<GlyphImage> OutlineSource::image(std::u32string_view) const {
+    unavailable();
+}
+
+int OutlineSource::pixelSize() const {
+    unavailable();
+}
+
+std::size_t OutlineSource::shapedGlyphCount(std::u32string_view) const {
+    unavailable();
+}
+
+std::filesystem::path findSystemFont(const std::string&) {
+    unavailable();
+}
+
+}  // namespace ledfont::import

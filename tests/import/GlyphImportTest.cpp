@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "import/GlyphImport.h"
+
+namespace ledfont::import {
+namespace {
+
+// An image from rows of '#' and '.', the first string row 0.
+GlyphImage imageOf(const std::vector<std::string>& rows) {
+    GlyphImage image;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            if (rows[r][c] == '#') {
+                image.rows[r] |= 1u << c;
+            }
+        }
+    }
+    return image;
+}
+
+// A source that has a fixed image for some texts.
+class FixedSource : public GlyphSource {
+  public:
+    std::map<std::u32string, GlyphImage> images;
+    mutable std::vector<std::u32string> asked;
+
+    std::optional<GlyphImage> image(std::u32string_view text) const override {
+        asked.emplace_back(text);
+        auto found = images.find(std::u32string(text));
+        return found == images.end() ? std::nullopt : std::optional(found->second);
+    }
+};
+
+TEST(GlyphFromImage, MovesTheInkLeftAndMeasuresIt) {
+    struct Case {
+        std::vector<std::string> rows;
+        int glyph;
+        int width;
+        int centre;
+        GlyphKind kind;
+        std::vector<std::pair<int, int>> lit;  // (column, row) after the move
+    };
+    const std::vector<Case> cases = {
+        {{"...#", "....#"}, 0x15, 2, 0, GlyphKind::Consonant, {{0, 0}, {1, 1}}},
+        {{"", "", "..#....#"}, 0x3F, 6, 2, GlyphKind::Ikaar, {{0, 2}, {5, 2}}},
+        {{"#"}, 0x41, 1, 0, GlyphKind::Vowel, {{0, 0}}},
+        {{}, 0x4D, 16, 7, GlyphKind::Vowel, {}},
+        {{"#..............................#"}, 0x80, 16, 7, GlyphKind::Consonant, {{0, 0}}},
+        {{"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ".#.#"},
+         0x3E,
+         3,
+         1,
+         GlyphKind::Consonant,
+         {{0, 15}, {2, 15}}},
+    };
+    for (const Case& c : cases) {
+        const Glyph glyph = glyphFromImage(imageOf(c.rows), c.glyph, {0x15, 0x37});
+        Glyph expected;
+        expected.width = static_cast<std::uint8_t>(c.width);
+        expected.centre = static_cast<std::uint8_t>(c.centre);
+        expected.kind = c.kind;
+        expected.pair = {0x15, 0x37};
+        for (auto [column, row] : c.lit) {
+            expected.setLit(column, row, true);
+        }
+        EXPECT_EQ(glyph, expected) << "glyph " << c.glyph;
+    }
+}
+
+TEST(GlyphKinds, FollowTheCodePoints) {
+    std::vector<int> vowels;
+    std::vector<int> ikaar;
+    for (int g = 0; g < 512; ++g) {
+        if (kindOfGlyph(g) == GlyphKind::Vowel) {
+            vowels.push_back(g);
+        } else if (kindOfGlyph(g) == GlyphKind::Ikaar) {
+            ikaar.push_back(g);
+        }
+    }
+    // The non-spacing marks of U+0900-097F.
+    EXPECT_EQ(vowels,
+              (std::vector<int>{0x00, 0x01, 0x02, 0x3A, 0x3C, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47,
+                                0x48, 0x4D, 0x51, 0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x62, 0x63}));
+    EXPECT_EQ(ikaar, std::vector<int>{0x3F});
+}
+
+TEST(ImportGlyphs, SetsTheSelectedGlyphsTheSourceHasAndKeepsTheRest) {
+    FixedSource source;
+    const GlyphImage dot = imageOf({"#"});
+    source.images[U"\u0915"] = dot;
+    source.images[U"\u0916"] = dot;
+    source.images[U"\u0917"] = dot;
+    source.images[U"\u0915\u094D\u0937"] = imageOf({"##"});
+
+    FontTables start = newFont(FontKind::Jukta512);
+    Glyph drawn = glyphAt(start, 0x16);
+    drawn.setLit(3, 3, true);
+    setGlyph(start, 0x16, drawn, false);
+    Glyph conjunct = glyphAt(start, 0x80);
+    conjunct.pair = {0x15, 0x37};
+    setGlyph(start, 0x80, conjunct, true);
+
+    struct Case {
+        GlyphSelection selection;
+        std::vector<int> imported;
+        std::vector<int> missing;
+    };
+    const std::vector<Case> cases = {
+        {{{{0x15, 0x18}}, false}, {0x15, 0x16, 0x17}, {0x18}},
+        {{{{0x15, 0x18}}, true}, {0x15, 0x17}, {0x18}},
+        {{{{0x17, 0x17}, {0x80, 0x81}}, false}, {0x17, 0x80}, {0x81}},
+    };
+    for (const Case& c : cases) {
+        FontTables tables = start;
+        const ImportReport report = importGlyphs(tables, FontKind::Jukta512, source, c.selection);
+        EXPECT_EQ(report.imported, c.imported);
+        EXPECT_EQ(report.missing, c.missing);
+        for (int g = 0; g < 512; ++g) {
+            const bool imported = std::count(c.imported.begin(), c.imported.end(), g) == 1;
+            const Glyph before = glyphAt(start, g);
+            const Glyph expected =
+                imported ? glyphFromImage(g == 0x80 ? imageOf({"##"}) : dot, g, before.pair) : before;
+            ASSERT_EQ(glyphAt(tables, g), expected) << "glyph " << g;
+        }
+    }
+
+    // Every glyph: the whole block is asked for by code point, and of the conjuncts only the one with a pair.
+    FontTables tables = start;
+    source.asked.clear();
+    const ImportReport all = importGlyphs(tables, FontKind::Jukta512, source, {});
+    EXPECT_EQ(source.asked.size(), 129u);
+    EXPECT_EQ(source.asked.back(), U"\u0915\u094D\u0937");
+    EXPECT_EQ(all.imported, (std::vector<int>{0x15, 0x16, 0x17, 0x80}));
+    EXPECT_EQ(all.missing.size(), 512u - 4u);
+}
+
+TEST(ImportGlyphs, ReportsInkBeyondSixteenColumnsAsCut) {
+    FixedSource source;
+    source.images[U"\u0915"] = imageOf({"#................#"});
+    GlyphImage low = imageOf({"#"});
+    low.cut = true;
+    source.images[U"\u0916"] = low;
+    source.images[U"\u0917"] = imageOf({"#..............#"});
+    FontTables tables = newFont(FontKind::Hindi);
+    const ImportReport report = importGlyphs(tables, FontKind::Hindi, source, {});
+    EXPECT_EQ(report.cut, (std::vector<int>{0x15, 0x16}));
+    EXPECT_EQ(glyphAt(tables, 0x15).width, 16);
+    EXPECT_FALSE(glyphAt(tables, 0x15).lit(15, 0));
+}
+
+}  // namespace
+}  // namespace ledfont::import
