@@ -22,6 +22,12 @@ std::string_view usageText() {
            "      recover the font text from an Intel HEX file or a raw dump whose first byte lies at\n"
            "      ADDRESS (decimal or 0x hexadecimal); auto, the default, takes the kind whose addresses\n"
            "      hold data\n"
+           "  ledfont import SOURCE [--kind hindi|jukta512] [--into FONT] -o OUT [--size PX]\n"
+           "                 [--glyphs RANGE] [--only-empty]\n"
+           "  ledfont import --system FAMILY [options as above]\n"
+           "      set glyphs from a Unifont .hex file, a BDF font, an outline font file or the installed\n"
+           "      font FAMILY, into a new font or a copy of FONT; RANGE as 0x15-0x39,0x80-0xFF; prints how\n"
+           "      many were imported and which the source lacks\n"
            "  ledfont --help | --version\n"
            "Without --kind the number of values decides: 18432 or more jukta512, else hindi.\n"
            "Exit status: 0 done, 1 bad input or a file error, 2 usage error.\n";

@@ -11,7 +11,7 @@ using Args = std::vector<std::string>;
 
 Arguments make(CommandName command, Args paths, std::optional<FontKind> kind = {}, std::string output = {},
                std::vector<int> glyphs = {}) {
-    return Arguments{command, std::move(paths), kind, std::move(output), std::move(glyphs), {}};
+    return Arguments{command, std::move(paths), kind, std::move(output), std::move(glyphs), {}, {}};
 }
 
 TEST(ParseArguments, AcceptsEveryCommandWithOptionsInAnyPlace) {

@@ -11,13 +11,13 @@ using Args = std::vector<std::string>;
 
 Arguments unhex(Args paths, std::string output, UnhexOptions options,
                 std::optional<FontKind> kind = std::nullopt) {
-    return Arguments{CommandName::Unhex, std::move(paths), kind, std::move(output), {}, std::move(options)};
+    return Arguments{CommandName::Unhex, std::move(paths), kind, std::move(output), {}, std::move(options), {}};
 }
 
 TEST(ParseHexArguments, AcceptsVerifyAndBothFormsOfUnhex) {
     const std::vector<std::pair<Args, Arguments>> cases = {
         {{"verify", "f.txt", "f.hex", "--kind", "jukta512"},
-         Arguments{CommandName::Verify, {"f.txt", "f.hex"}, FontKind::Jukta512, {}, {}, {}}},
+         Arguments{CommandName::Verify, {"f.txt", "f.hex"}, FontKind::Jukta512, {}, {}, {}, {}}},
         {{"unhex", "f.hex", "-o", "f.txt"}, unhex({"f.hex"}, "f.txt", {})},
         {{"unhex", "-o", "f.txt", "--kind=jukta512", "f.hex"},
          unhex({"f.hex"}, "f.txt", {false, "", 0}, FontKind::Jukta512)},

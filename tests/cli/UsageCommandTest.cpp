@@ -38,6 +38,9 @@ TEST(LedfontUsage, UsageErrorsExitTwoWithTheUsageAndWriteNothing) {
         {"verify", font},
         {"unhex", font},
         {"unhex", "--binary", font, "-o", folder / "out.txt"},
+        {"import", font},
+        {"import", "--system", "Noto Sans Devanagari", font, "-o", folder / "out.txt"},
+        {"import", font, "-o", folder / "out.txt", "--glyphs", "0x80"},
     };
     const auto before = folder.snapshot();
     const RunResult help = runLedfont({"--help"});
