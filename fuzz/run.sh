@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_font_reader fuzz_text_to_byte fuzz_conjunct_list fuzz_hex_writer fuzz_hex_reader)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_font_reader fuzz_text_to_byte fuzz_conjunct_list fuzz_hex_writer fuzz_hex_reader
+                                       fuzz_unifont_hex fuzz_bdf)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2 --target "${targets[@]}"

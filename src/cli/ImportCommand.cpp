@@ -1,6 +1,7 @@
 #include "cli/ImportCommand.h"
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 
 #include "cli/Commands.h"

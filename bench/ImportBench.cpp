@@ -1,0 +1,91 @@
+// Importing glyphs: the Unifont block from its .hex text, the whole Debian Unifont file, and all 512 glyphs
+// of a Jukta512 font from an outline font (opening it and choosing its size included).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "import/GlyphImport.h"
+#include "import/OutlineFont.h"
+#include "import/UnifontHex.h"
+
+namespace ledfont::bench {
+namespace {
+
+const std::filesystem::path kUnifont = "/usr/share/unifont/unifont.hex";
+
+std::string unifontBlock() {
+    std::ifstream in(kUnifont);
+    std::string block;
+    for (std::string line; std::getline(in, line);) {
+        if (line.size() > 4 && line[4] == ':' && line.starts_with("09") && line[2] >= '0' && line[2] <= '7') {
+            block += line + "\n";
+        }
+    }
+    return block;
+}
+
+void BM_ImportUnifontBlock(benchmark::State& state) {
+    const std::string block = unifontBlock();
+    if (block.empty()) {
+        state.SkipWithError("Unifont (package unifont) is not installed");
+        return;
+    }
+    const FontTables start = import::newFont(FontKind::Hindi);
+    for (auto _ : state) {
+        FontTables tables = start;
+        benchmark::DoNotOptimize(
+            import::importGlyphs(tables, FontKind::Hindi, import::UnifontHexSource(block), {}));
+    }
+}
+
+void BM_ImportUnifontFile(benchmark::State& state) {
+    if (!std::filesystem::exists(kUnifont)) {
+        state.SkipWithError("Unifont (package unifont) is not installed");
+        return;
+    }
+    const FontTables start = import::newFont(FontKind::Hindi);
+    for (auto _ : state) {
+        FontTables tables = start;
+        benchmark::DoNotOptimize(
+            import::importGlyphs(tables, FontKind::Hindi, import::UnifontHexSource::fromFile(kUnifont), {}));
+    }
+}
+
+void BM_ImportOutline512(benchmark::State& state) {
+    if (!import::outlineFontsAvailable()) {
+        state.SkipWithError("this build reads no outline fonts");
+        return;
+    }
+    std::filesystem::path font;
+    try {
+        font = import::findSystemFont("Noto Sans Devanagari");
+    } catch (const import::SourceError& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    // Every conjunct glyph gets a pair of consonants, so that all 512 are shaped.
+    FontTables start = import::newFont(FontKind::Jukta512);
+    for (int g = 128; g < 512; ++g) {
+        Glyph glyph = glyphAt(start, g);
+        glyph.pair = {static_cast<std::uint8_t>(0x15 + (g - 128) / 37 % 37),
+                      static_cast<std::uint8_t>(0x15 + g % 37)};
+        setGlyph(start, g, glyph, true);
+    }
+    std::size_t imported = 0;
+    for (auto _ : state) {
+        FontTables tables = start;
+        const import::OutlineSource source(font, 0);
+        imported = import::importGlyphs(tables, FontKind::Jukta512, source, {}).imported.size();
+        benchmark::DoNotOptimize(tables.FontData);
+    }
+    state.counters["imported"] = static_cast<double>(imported);
+}
+
+BENCHMARK(BM_ImportUnifontBlock)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportUnifontFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportOutline512)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ledfont::bench
