@@ -25,6 +25,15 @@ bool selected(const GlyphSelection& selection, int glyph) {
                        [glyph](auto range) { return glyph >= range.first && glyph <= range.second; });
 }
 
+// The columns of an image that hold ink, as one bit a column.
+std::uint32_t inkColumns(const GlyphImage& image) {
+    std::uint32_t ink = 0;
+    for (std::uint32_t row : image.rows) {
+        ink |= row;
+    }
+    return ink;
+}
+
 bool hasInk(const Glyph& glyph) {
     return std::any_of(glyph.columns.begin(), glyph.columns.end(), [](std::uint16_t c) { return c != 0; });
 }
@@ -43,10 +52,7 @@ GlyphKind kindOfGlyph(int glyph) {
 }
 
 Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair) {
-    std::uint32_t ink = 0;
-    for (std::uint32_t row : image.rows) {
-        ink |= row;
-    }
+    const std::uint32_t ink = inkColumns(image);
     Glyph result;
     result.kind = kindOfGlyph(glyph);
     result.pair = pair;
@@ -97,10 +103,7 @@ ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& 
         const Glyph glyph = glyphFromImage(*image, g, old.pair);
         setGlyph(tables, g, glyph, false);
         report.imported.push_back(g);
-        std::uint32_t ink = 0;
-        for (std::uint32_t row : image->rows) {
-            ink |= row;
-        }
+        const std::uint32_t ink = inkColumns(*image);
         if (image->cut || (ink != 0 && std::bit_width(ink) - std::countr_zero(ink) > kGlyphColumns)) {
             report.cut.push_back(g);
         }
