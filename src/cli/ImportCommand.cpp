@@ -26,7 +26,15 @@ std::string glyphNumber(int glyph) {
     if (glyph > 0xFF) {
         text += digits[(glyph >> 8) & 15];
     }
-    return text + digits[(glyph >> 4) & 15] + digits[glyph & 15];
+    text += digits[(glyph >> 4) & 15];
+    text += digits[glyph & 15];
+    return text;
+}
+
+// Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about chains of string additions.
+std::string atPixels(std::string shown, int size) {
+    shown.append(" at ").append(std::to_string(size)).append(" pixels");
+    return shown;
 }
 
 bool endsWith(std::string name, std::string_view extension) {
@@ -48,8 +56,9 @@ OpenSource openSource(const Arguments& args) {
         const std::filesystem::path file = import::findSystemFont(options.system);
         auto outline = std::make_unique<import::OutlineSource>(file, options.size);
         const int size = outline->pixelSize();
-        return {std::move(outline),
-                "\"" + displayValue(options.system) + "\" at " + std::to_string(size) + " pixels"};
+        std::string family = "\"";
+        family.append(displayValue(options.system)).append("\"");
+        return {std::move(outline), atPixels(std::move(family), size)};
     }
     const std::string& path = args.paths[0];
     const std::filesystem::path file = pathFromUtf8(path);
@@ -69,7 +78,7 @@ OpenSource openSource(const Arguments& args) {
     }
     auto outline = std::make_unique<import::OutlineSource>(file, options.size);
     const int size = outline->pixelSize();
-    return {std::move(outline), displayPath(path) + " at " + std::to_string(size) + " pixels"};
+    return {std::move(outline), atPixels(displayPath(path), size)};
 }
 
 void checkRanges(const ImportOptions& options, FontKind kind) {
@@ -97,8 +106,13 @@ std::string glyphRangesText(const std::vector<int>& glyphs) {
         while (j + 1 < glyphs.size() && glyphs[j + 1] == glyphs[j] + 1) {
             ++j;
         }
-        text +=
-            (text.empty() ? "" : ", ") + glyphNumber(glyphs[i]) + (j > i ? "-" + glyphNumber(glyphs[j]) : "");
+        if (!text.empty()) {
+            text.append(", ");
+        }
+        text.append(glyphNumber(glyphs[i]));
+        if (j > i) {
+            text.append("-").append(glyphNumber(glyphs[j]));
+        }
         i = j + 1;
     }
     return text;
