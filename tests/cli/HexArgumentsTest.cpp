@@ -11,7 +11,8 @@ using Args = std::vector<std::string>;
 
 Arguments unhex(Args paths, std::string output, UnhexOptions options,
                 std::optional<FontKind> kind = std::nullopt) {
-    return Arguments{CommandName::Unhex, std::move(paths), kind, std::move(output), {}, std::move(options), {}};
+    return Arguments{
+        CommandName::Unhex, std::move(paths), kind, std::move(output), {}, std::move(options), {}};
 }
 
 TEST(ParseHexArguments, AcceptsVerifyAndBothFormsOfUnhex) {
