@@ -1,5 +1,7 @@
 #include "cli/ImportArguments.h"
 
+#include "import/SourceFile.h"
+
 #include <optional>
 #include <string_view>
 
@@ -35,28 +37,11 @@ int parseSize(const std::string& text) {
 }  // namespace
 
 std::vector<std::pair<int, int>> parseGlyphRanges(const std::string& text) {
-    std::vector<std::pair<int, int>> ranges;
-    const auto bad = [&text] {
-        return UsageError("--glyphs takes glyph numbers and ranges such as 0x15-0x39,0x80, not \"" +
-                          displayValue(text) + "\"");
-    };
-    std::string_view rest = text;
-    while (true) {
-        const std::size_t comma = rest.find(',');
-        const std::string_view item = rest.substr(0, comma);
-        const std::size_t dash = item.find('-');
-        const int first = parseGlyphNumber(std::string(item.substr(0, dash)));
-        const int last =
-            dash == std::string_view::npos ? first : parseGlyphNumber(std::string(item.substr(dash + 1)));
-        if (first < 0 || last < first) {
-            throw bad();
-        }
-        ranges.emplace_back(first, last);
-        if (comma == std::string_view::npos) {
-            return ranges;
-        }
-        rest.remove_prefix(comma + 1);
+    if (auto ranges = import::glyphRanges(text)) {
+        return *std::move(ranges);
     }
+    throw UsageError("--glyphs takes glyph numbers and ranges such as 0x15-0x39,0x80, not \"" +
+                     displayValue(text) + "\"");
 }
 
 Arguments parseImportArguments(std::span<const std::string> args) {

@@ -1,7 +1,6 @@
 #include "cli/ImportCommand.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 
 #include "cli/Commands.h"
@@ -10,11 +9,8 @@
 #include "font/ErrorPlaces.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"
-#include "import/BdfFont.h"
 #include "import/GlyphImport.h"
-#include "import/OutlineFont.h"
-#include "import/TextLines.h"
-#include "import/UnifontHex.h"
+#include "import/SourceFile.h"
 
 namespace ledfont::cli {
 
@@ -37,14 +33,7 @@ std::string atPixels(std::string shown, int size) {
     return shown;
 }
 
-bool endsWith(std::string name, std::string_view extension) {
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return name.ends_with(extension);
-}
-
-// The source and how the message names it. A .hex file is Unifont; a .bdf file, or any file that starts as
-// BDF does, is BDF; anything else is taken for an outline font.
+// The source and how the message names it.
 struct OpenSource {
     std::unique_ptr<import::GlyphSource> source;
     std::string shown;
@@ -53,32 +42,15 @@ struct OpenSource {
 OpenSource openSource(const Arguments& args) {
     const ImportOptions& options = args.importing;
     if (!options.system.empty()) {
-        const std::filesystem::path file = import::findSystemFont(options.system);
-        auto outline = std::make_unique<import::OutlineSource>(file, options.size);
-        const int size = outline->pixelSize();
+        import::OpenedSource opened = import::openSystemFont(options.system, options.size);
         std::string family = "\"";
         family.append(displayValue(options.system)).append("\"");
-        return {std::move(outline), atPixels(std::move(family), size)};
+        return {std::move(opened.source), atPixels(std::move(family), opened.pixelSize)};
     }
     const std::string& path = args.paths[0];
-    const std::filesystem::path file = pathFromUtf8(path);
-    if (endsWith(path, ".hex")) {
-        return {std::make_unique<import::UnifontHexSource>(import::UnifontHexSource::fromFile(file)),
-                displayPath(path)};
-    }
-    if (endsWith(path, ".bdf")) {
-        return {std::make_unique<import::BdfSource>(import::BdfSource::fromFile(file)), displayPath(path)};
-    }
-    if (const std::string text = import::readWholeFile(file); import::looksLikeBdf(text)) {
-        try {
-            return {std::make_unique<import::BdfSource>(text), displayPath(path)};
-        } catch (const import::SourceError& e) {
-            throw e.withPath(path);
-        }
-    }
-    auto outline = std::make_unique<import::OutlineSource>(file, options.size);
-    const int size = outline->pixelSize();
-    return {std::move(outline), atPixels(displayPath(path), size)};
+    import::OpenedSource opened = import::openSourceFile(path, options.size);
+    return {std::move(opened.source),
+            opened.pixelSize == 0 ? displayPath(path) : atPixels(displayPath(path), opened.pixelSize)};
 }
 
 void checkRanges(const ImportOptions& options, FontKind kind) {

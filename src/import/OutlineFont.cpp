@@ -306,4 +306,31 @@ std::filesystem::path findSystemFont(const std::string& family) {
     return pathFromUtf8(file);
 }
 
+std::vector<std::string> devanagariFamilies() {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    FcPattern* pattern = FcPatternCreate();
+    FcCharSet* letters = FcCharSetCreate();
+    FcCharSetAddChar(letters, 0x0915);  // KA: a font that has it is a Devanagari font
+    FcPatternAddCharSet(pattern, FC_CHARSET, letters);
+    FcObjectSet* wanted = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(config, pattern, wanted);
+    std::vector<std::string> families;
+    for (int i = 0; fonts != nullptr && i < fonts->nfont; ++i) {
+        FcChar8* name = nullptr;
+        if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &name) == FcResultMatch) {
+            families.emplace_back(reinterpret_cast<const char*>(name));
+        }
+    }
+    if (fonts != nullptr) {
+        FcFontSetDestroy(fonts);
+    }
+    FcObjectSetDestroy(wanted);
+    FcCharSetDestroy(letters);
+    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
+    std::sort(families.begin(), families.end());
+    families.erase(std::unique(families.begin(), families.end()), families.end());
+    return families;
+}
+
 }  // namespace ledfont::import

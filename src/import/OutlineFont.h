@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -41,5 +44,8 @@ class OutlineSource : public GlyphSource {
 // The file of the installed font of `family` (regular style where there is one), found through fontconfig.
 // Throws SourceError when no installed font has that family or when the build has no outline fonts.
 std::filesystem::path findSystemFont(const std::string& family);
+
+// The families of the installed fonts that have Devanagari letters, sorted; none without outline fonts.
+std::vector<std::string> devanagariFamilies();
 
 }  // namespace ledfont::import

@@ -41,4 +41,8 @@ std::filesystem::path findSystemFont(const std::string&) {
     unavailable();
 }
 
+std::vector<std::string> devanagariFamilies() {
+    return {};
+}
+
 }  // namespace ledfont::import
