@@ -24,7 +24,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), client_(new frmFo
 void MainWindow::createMenus() {
     // Each menu lists the client's actions by name; an empty name is a separator.
     const std::pair<const char*, std::vector<const char*>> menus[] = {
-        {"&File", {"actOpenFont", "actSave", "actSaveAs", "", "actMakeHex", "actVerifyHex", "", "actQuit"}},
+        {"&File",
+         {"actOpenFont", "actSave", "actSaveAs", "", "actImportGlyphs", "", "actMakeHex", "actVerifyHex", "",
+          "actQuit"}},
         {"&Edit",
          {"actUndo", "actRedo", "", "actCopyGlyph", "actPasteGlyph", "", "actClearGlyph", "actFillGlyph",
           "actInvertGlyph", "", "actShiftLeft", "actShiftRight", "actShiftUp", "actShiftDown", "",

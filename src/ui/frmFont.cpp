@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QHash>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -56,6 +56,17 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
     };
     textAsker_ = [this](const QString& title, const QString& label) {
         return QInputDialog::getText(this, title, label);
+    };
+    importChooser_ = [this](FontKind kind) -> std::optional<ImportChoice> {
+        ImportDialog dialog(kind, this);
+        while (dialog.exec() == QDialog::Accepted) {
+            if (auto chosen = dialog.choice()) {
+                return chosen;
+            }
+            errorSink_(QStringLiteral("Import Glyphs"),
+                       QStringLiteral("Give the glyphs as numbers and ranges such as 0x15-0x39,0x80."));
+        }
+        return std::nullopt;
     };
     setWindowTitle(QStringLiteral("LED Font Editor"));
     setWindowIcon(informationIcon());

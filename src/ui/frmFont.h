@@ -18,6 +18,7 @@
 #include "editor/LedCanvas.h"
 #include "editor/UndoHistory.h"
 #include "font/FontTables.h"
+#include "ui/ImportDialog.h"
 #include "ui/Layout.h"
 
 class QAction;
@@ -90,6 +91,9 @@ class frmFont : public QWidget {
     // Asks for a line of text: a title and a label; an empty answer is a cancel.
     using TextAsker = std::function<QString(const QString& title, const QString& label)>;
     void setTextAsker(TextAsker asker) { textAsker_ = std::move(asker); }
+    // Asks what to import into a font of the kind given; nothing is a cancel.
+    using ImportChooser = std::function<std::optional<ImportChoice>(FontKind kind)>;
+    void setImportChooser(ImportChooser chooser) { importChooser_ = std::move(chooser); }
 
     // The file the tables were loaded from or last saved to; empty before the first load.
     const std::string& documentFile() const { return session_.document.documentFile(); }
@@ -131,6 +135,8 @@ class frmFont : public QWidget {
     void actPasteGlyph_Triggered();
     void applyTool(editor::GlyphTool tool);
     void actGoToGlyph_Triggered();
+    // File > Import Glyphs...: one undo step; the glyph shown is shown again from the imported font.
+    void actImportGlyphs_Triggered();
     void actUnderlay_Toggled(bool on);
     void pic_MouseUp();
 
@@ -195,6 +201,7 @@ class frmFont : public QWidget {
     FileChooser fileChooser_;
     FileChooser saveChooser_;
     TextAsker textAsker_;
+    ImportChooser importChooser_;
     FileSelector* fileSelector_ = nullptr;
 
     editor::UndoHistory<WindowState> history_;

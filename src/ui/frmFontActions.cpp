@@ -58,14 +58,17 @@ void frmFont::createActions() {
     addAction("actSave", QStringLiteral("&Save"), {K(Qt::CTRL | Qt::Key_S)}, [this] { cmdSave_Click(); });
     addAction("actSaveAs", QStringLiteral("Save &As..."), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
               [this] { actSaveAs_Triggered(); });
+    addAction("actImportGlyphs", QStringLiteral("&Import Glyphs..."), {},
+              [this] { actImportGlyphs_Triggered(); });
     addAction("actMakeHex", QStringLiteral("Make &HEX File"), {K(Qt::CTRL | Qt::Key_E)},
               [this] { cmdConvertToHex_Click(); });
-    actVerifyHex =
-        addAction("actVerifyHex", QStringLiteral("&Verify HEX File..."), {}, [this] { actVerifyHex_Triggered(); });
+    actVerifyHex = addAction("actVerifyHex", QStringLiteral("&Verify HEX File..."), {},
+                             [this] { actVerifyHex_Triggered(); });
     addAction("actQuit", QStringLiteral("&Quit"), {K(Qt::CTRL | Qt::Key_Q)}, [this] { window()->close(); });
 
     addAction("actUndo", QStringLiteral("&Undo"), {K(Qt::CTRL | Qt::Key_Z)}, [this] { actUndo_Triggered(); });
-    addAction("actRedo", QStringLiteral("&Redo"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)},
+    addAction("actRedo", QStringLiteral("&Redo"),
+              {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)},
               [this] { actRedo_Triggered(); });
     addAction("actCopyGlyph", QStringLiteral("&Copy Glyph"), {K(Qt::CTRL | Qt::Key_C)},
               [this] { actCopyGlyph_Triggered(); });
@@ -81,7 +84,8 @@ void frmFont::createActions() {
 
     addAction("actPreviousGlyph", QStringLiteral("&Previous Glyph"), {K(Qt::Key_PageUp)},
               [this] { cmdShowDec_Click(); });
-    addAction("actNextGlyph", QStringLiteral("&Next Glyph"), {K(Qt::Key_PageDown)}, [this] { cmdShowInc_Click(); });
+    addAction("actNextGlyph", QStringLiteral("&Next Glyph"), {K(Qt::Key_PageDown)},
+              [this] { cmdShowInc_Click(); });
     addAction("actGoToGlyph", QStringLiteral("&Go to Glyph..."), {K(Qt::CTRL | Qt::Key_G)},
               [this] { actGoToGlyph_Triggered(); });
 
@@ -96,15 +100,19 @@ void frmFont::updateActions() {
         return;  // still being built
     }
     const bool loaded = !documentFile().empty();
-    const auto enable = [this](const char* name, bool on) { actions_.value(QString::fromLatin1(name))->setEnabled(on); };
+    const auto enable = [this](const char* name, bool on) {
+        actions_.value(QString::fromLatin1(name))->setEnabled(on);
+    };
     enable("actSave", cmdSave->isEnabled() && !font().FontFile.empty());
     enable("actSaveAs", loaded);
+    enable("actImportGlyphs", loaded);
     enable("actMakeHex", !font().FontFile.empty());
     enable("actVerifyHex", loaded);
     enable("actUndo", history_.canUndo());
     enable("actRedo", history_.canRedo());
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
-    enable("actPasteGlyph", clipboard != nullptr && (clipboard->hasText() || clipboard->hasFormat(kGlyphMime)));
+    enable("actPasteGlyph",
+           clipboard != nullptr && (clipboard->hasText() || clipboard->hasFormat(kGlyphMime)));
     const int width = cmbCols->listIndex() + 1;
     for (const ToolAction& tool : kTools) {
         enable(tool.name, editor::applyTool(tool.tool, canvas_->draft(), width) != canvas_->draft());

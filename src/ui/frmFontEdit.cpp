@@ -5,10 +5,13 @@
 #include <QMimeData>
 #include <QRadioButton>
 
+#include <stdexcept>
 #include <variant>
 
 #include "editor/GlyphTarget.h"
 #include "font/GlyphText.h"
+#include "import/GlyphImport.h"
+#include "import/SourceFile.h"
 #include "ui/CanvasWidget.h"
 #include "ui/ListCombo.h"
 #include "ui/QtConvert.h"
@@ -117,7 +120,8 @@ void frmFont::actCopyGlyph_Triggered() {
     if (!runReported(QStringLiteral("Copy Glyph"), [&] { record = recordFromControls(map); })) {
         return;
     }
-    const Glyph glyph = Glyph::decode(record.bytes, record.pair.value_or(std::array<std::uint8_t, kPairBytes>{}));
+    const Glyph glyph =
+        Glyph::decode(record.bytes, record.pair.value_or(std::array<std::uint8_t, kPairBytes>{}));
     auto* data = new QMimeData;
     data->setText(toQString(formatGlyph(glyph, kindOf(font().JuktaMode), session_.CurChar)));
     QByteArray bytes(reinterpret_cast<const char*>(record.bytes.data()), kRecordBytes);
@@ -180,8 +184,8 @@ void frmFont::goToGlyph(int index) {
 
 void frmFont::actGoToGlyph_Triggered() {
     const QString title = QStringLiteral("Go to Glyph");
-    const QString text =
-        textAsker_(title, QStringLiteral("Glyph index (21 or 0x15), code (Code: 0915) or Devanagari letter:"));
+    const QString text = textAsker_(
+        title, QStringLiteral("Glyph index (21 or 0x15), code (Code: 0915) or Devanagari letter:"));
     if (text.trimmed().isEmpty()) {
         return;
     }
@@ -191,6 +195,43 @@ void frmFont::actGoToGlyph_Triggered() {
         return;
     }
     goToGlyph(std::get<int>(target));
+}
+
+void frmFont::actImportGlyphs_Triggered() {
+    const FontKind kind = kindOf(font().JuktaMode);
+    const std::optional<ImportChoice> chosen = importChooser_(kind);
+    if (!chosen) {
+        return;
+    }
+    const QString title = QStringLiteral("Import Glyphs");
+    try {
+        for (const auto& [first, last] : chosen->ranges) {
+            if (last >= glyphCount(kind)) {
+                throw std::out_of_range("glyph " + std::to_string(last) + " is outside 0.." +
+                                        std::to_string(glyphCount(kind) - 1) + " of this font");
+            }
+        }
+        const import::OpenedSource opened =
+            chosen->file.isEmpty() ? import::openSystemFont(toStdString(chosen->family), chosen->pixelSize)
+                                   : import::openSourceFile(toStdString(chosen->file), chosen->pixelSize);
+        FontTables imported = font();
+        const import::ImportReport report = import::importGlyphs(
+            imported, kind, *opened.source, import::GlyphSelection{chosen->ranges, chosen->onlyEmpty});
+        {
+            Step step(*this);
+            session_.document.setTables(imported);
+            LoadCharacter(session_.CurChar);
+        }
+        QString text = QStringLiteral("%1 of %2 glyphs imported.")
+                           .arg(report.imported.size())
+                           .arg(report.imported.size() + report.missing.size());
+        if (!report.missing.empty()) {
+            text += QStringLiteral(" %1 the source lacks were left as they were.").arg(report.missing.size());
+        }
+        reportSink_(title, text);
+    } catch (const std::exception& error) {
+        errorSink_(title, QString::fromUtf8(error.what()));
+    }
 }
 
 }  // namespace ledfont::ui

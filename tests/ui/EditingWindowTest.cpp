@@ -272,6 +272,44 @@ TEST_F(EditingWindowTest, OpenSaveAsAndQuitGoThroughTheFileRules) {
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST_F(EditingWindowTest, ImportIsOneStepAndShowsTheGlyphAgain) {
+    // KA in Unifont's form: 16 rows of four hexadecimal digits, column 0 the top bit; here column 2 is lit
+    // in every row, so the glyph is one column wide.
+    std::string rows;
+    for (int r = 0; r < 16; ++r) {
+        rows += "2000";
+    }
+    test::writeFile(path("tiny.hex").toStdString(), "0915:" + rows + "\n");
+    click("cmdShowDec");
+    typed = QStringLiteral("0x15");
+    trigger("actGoToGlyph");
+    const Seen before = seen();
+    ImportChoice choice;
+    choice.file = path("tiny.hex");
+    choice.ranges = {{0x10, 0x16}};
+    window.setImportChooser([&](FontKind kind) {
+        EXPECT_EQ(kind, FontKind::Jukta512);
+        return std::optional(choice);
+    });
+    trigger("actImportGlyphs");
+    const Glyph ka = glyphAt(tables(), 0x15);
+    EXPECT_EQ(ka.width, 1);
+    EXPECT_EQ(ka.columns[0], 0xFFFF);
+    EXPECT_EQ(ka.columns[1], 0);
+    EXPECT_EQ(litCount(), 16) << "the canvas shows the imported glyph";
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].second.toStdString(),
+              "1 of 7 glyphs imported. 6 the source lacks were left as they were.");
+    trigger("actUndo");
+    EXPECT_EQ(seen(), before);
+
+    test::writeFile(path("bad.hex").toStdString(), "0915:12\n");
+    choice.file = path("bad.hex");
+    trigger("actImportGlyphs");
+    EXPECT_EQ(seen(), before);
+    expectMessage(QStringLiteral("Import Glyphs"), path("bad.hex") + ", line 1");
+}
+
 TEST(MainWindowMenus, EveryActionIsInItsMenu) {
     MainWindow main;
     const std::pair<const char*, std::vector<const char*>> menus[] = {
