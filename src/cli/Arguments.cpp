@@ -18,19 +18,76 @@ namespace {
 struct CommandRule {
     std::string_view name;
     CommandName command;
-    std::size_t pathCount;
-    bool takesKind;
-    bool takesOutput;
-    bool takesGlyphs;
+    std::size_t pathCount;   // the least number of paths
+    bool morePaths = false;  // more than pathCount may follow
+    bool takesKind = false;
+    bool takesOutput = false;
+    bool takesGlyphs = false;
+    bool takesText = false;
+    bool takesPanels = false;
+    bool takesPng = false;
 };
 
 constexpr CommandRule kCommands[] = {
-    {"hex", CommandName::Hex, 1, true, true, false},
-    {"check", CommandName::Check, 1, true, false, false},
-    {"show", CommandName::Show, 1, true, false, true},
-    {"jconv", CommandName::Jconv, 2, false, false, false},
-    {"verify", CommandName::Verify, 2, true, false, false},
+    {.name = "hex", .command = CommandName::Hex, .pathCount = 1, .takesKind = true, .takesOutput = true},
+    {.name = "check",
+     .command = CommandName::Check,
+     .pathCount = 1,
+     .takesKind = true,
+     .takesText = true,
+     .takesPanels = true},
+    {.name = "show", .command = CommandName::Show, .pathCount = 1, .takesKind = true, .takesGlyphs = true},
+    {.name = "jconv", .command = CommandName::Jconv, .pathCount = 2},
+    {.name = "verify", .command = CommandName::Verify, .pathCount = 2, .takesKind = true},
+    {.name = "preview",
+     .command = CommandName::Preview,
+     .pathCount = 2,
+     .morePaths = true,
+     .takesKind = true,
+     .takesPanels = true,
+     .takesPng = true},
+    {.name = "sheet", .command = CommandName::Sheet, .pathCount = 1, .takesKind = true, .takesOutput = true},
 };
+
+constexpr int kMostPanels = 1000;
+
+int parsePanels(const std::string& text) {
+    const int panels = parseGlyphNumber(text);
+    if (panels < 1 || panels > kMostPanels || text.starts_with("0x") || text.starts_with("0X")) {
+        throw UsageError("--panels takes a number of panels 1.." + std::to_string(kMostPanels) + ", not \"" +
+                         displayValue(text) + "\"");
+    }
+    return panels;
+}
+
+// A file name option, at most once.
+void takeFileName(std::string& into, const std::string& value, const char* name) {
+    if (!into.empty()) {
+        throw UsageError(std::string(name) + " given twice");
+    }
+    if (value.empty()) {
+        throw UsageError(std::string(name) + " needs a file name");
+    }
+    into = value;
+}
+
+void checkPathCount(const CommandRule& rule, const Arguments& parsed) {
+    const std::size_t count = parsed.paths.size();
+    if (rule.morePaths && count < rule.pathCount) {
+        throw UsageError(std::string(rule.name) + " takes a font and a text, got " + std::to_string(count) +
+                         (count == 1 ? " argument" : " arguments"));
+    }
+    if (!rule.morePaths && count != rule.pathCount) {
+        throw UsageError(std::string(rule.name) + " takes " + std::to_string(rule.pathCount) +
+                         (rule.pathCount == 1 ? " file" : " files") + ", got " + std::to_string(count));
+    }
+    if (parsed.panels > 0 && rule.takesText && parsed.text.empty()) {
+        throw UsageError("--panels needs --text");
+    }
+    if (rule.command == CommandName::Sheet && parsed.output.empty()) {
+        throw UsageError("sheet needs -o OUT.png");
+    }
+}
 
 const CommandRule& findCommand(std::string_view name) {
     for (const CommandRule& rule : kCommands) {
@@ -64,7 +121,6 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
     Arguments parsed;
     parsed.command = rule.command;
     bool kindSeen = false;
-    bool outputSeen = false;
     OptionWalker walker(args);
     while (!walker.done()) {
         const std::string& arg = walker.next();
@@ -77,13 +133,16 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
             }
             parsed.kind = parseKind(*kind);
         } else if (auto out = rule.takesOutput ? walker.valueOf(arg, "-o") : std::nullopt) {
-            if (std::exchange(outputSeen, true)) {
-                throw UsageError("-o given twice");
+            takeFileName(parsed.output, *out, "-o");
+        } else if (auto text = rule.takesText ? walker.valueOf(arg, "--text") : std::nullopt) {
+            takeFileName(parsed.text, *text, "--text");
+        } else if (auto png = rule.takesPng ? walker.valueOf(arg, "--png") : std::nullopt) {
+            takeFileName(parsed.png, *png, "--png");
+        } else if (auto panels = rule.takesPanels ? walker.valueOf(arg, "--panels") : std::nullopt) {
+            if (parsed.panels != 0) {
+                throw UsageError("--panels given twice");
             }
-            if (out->empty()) {
-                throw UsageError("-o needs a file name");
-            }
-            parsed.output = *out;
+            parsed.panels = parsePanels(*panels);
         } else if (auto glyph = rule.takesGlyphs ? walker.valueOf(arg, "--glyph") : std::nullopt) {
             int number = parseGlyphNumber(*glyph);
             if (number < 0) {
@@ -95,11 +154,7 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
             throw UsageError(std::string(rule.name) + " does not take \"" + displayValue(arg) + "\"");
         }
     }
-    if (parsed.paths.size() != rule.pathCount) {
-        throw UsageError(std::string(rule.name) + " takes " + std::to_string(rule.pathCount) +
-                         (rule.pathCount == 1 ? " file" : " files") + ", got " +
-                         std::to_string(parsed.paths.size()));
-    }
+    checkPathCount(rule, parsed);
     if (parsed.kind) {
         checkGlyphs(parsed.glyphs, *parsed.kind, "this kind");
     } else {

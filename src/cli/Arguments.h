@@ -12,7 +12,7 @@
 
 namespace ledfont::cli {
 
-enum class CommandName { Hex, Check, Show, Jconv, Verify, Unhex, Import, Help, Version };
+enum class CommandName { Hex, Check, Show, Jconv, Verify, Unhex, Import, Preview, Sheet, Help, Version };
 
 // A command line the tool cannot act on; the message says what is wrong and the usage follows it.
 class UsageError : public std::runtime_error {
@@ -44,21 +44,24 @@ struct ImportOptions {
 
 struct Arguments {
     CommandName command = CommandName::Help;
-    std::vector<std::string> paths;  // FONT, or IN and OUT for jconv
+    std::vector<std::string> paths;  // FONT, IN and OUT for jconv, FONT and the TEXT words for preview
     std::optional<FontKind> kind;    // empty: the font's number of values decides
     std::string output;              // -o OUT; empty means the HEX name of FONT
     std::vector<int> glyphs;         // --glyph N in the order given; empty means every glyph
     UnhexOptions unhex;
     ImportOptions importing;
+    std::string text = {};  // check --text FILE
+    int panels = 0;         // --panels N, the sign's width in panels of 32 columns; 0 when not given
+    std::string png = {};   // preview --png OUT
 
     bool operator==(const Arguments&) const = default;
 };
 
 // Parses the arguments after the program name. Options may stand before or after the paths, as
 // "--kind jukta512" or "--kind=jukta512"; "--" ends the options so that a path may start with '-'.
-// Throws UsageError for anything the command does not take, a missing or extra path, a repeated --kind
-// or -o, or a glyph number outside the kind's glyphs (without --kind, outside every kind's; see
-// checkGlyphRange for the kind the font turns out to be).
+// Throws UsageError for anything the command does not take, a missing or extra path, a repeated option,
+// --panels without --text (check), sheet without -o, or a glyph number outside the kind's glyphs (without
+// --kind, outside every kind's; see checkGlyphRange for the kind the font turns out to be).
 Arguments parseArguments(std::span<const std::string> args);
 
 // A glyph number as decimal digits or "0x" and hexadecimal digits; -1 when the text is neither, INT_MAX

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <numeric>
 
+#include "cli/ComposeCommands.h"
 #include "cli/FontCheck.h"
 #include "cli/FontLoad.h"
 #include "font/GlyphText.h"
@@ -36,7 +37,11 @@ int runHex(const Arguments& args, std::ostream& out, std::ostream& err) {
 }
 
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
-    CheckResult result = checkFont(args.paths[0], args.kind);
+    std::optional<TextToCheck> text;
+    if (!args.text.empty()) {
+        text = TextToCheck{args.text, readTextFile(args.text), args.panels};
+    }
+    CheckResult result = checkFont(args.paths[0], args.kind, text ? &*text : nullptr);
     if (!result.loadError) {
         tellReading(args.paths[0], result.reading, err);
     }

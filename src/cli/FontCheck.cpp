@@ -4,9 +4,12 @@
 
 #include "cli/FontLoad.h"
 #include "font/GlyphText.h"
+#include "compose/Utf8.h"
+#include "compose/Warnings.h"
 #include "font/FieldReader.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"
+#include "font/GlyphCode.h"
 #include "font/InputFile.h"
 #include "font/TextToByte.h"
 
@@ -14,8 +17,64 @@ namespace ledfont::cli {
 
 namespace {
 
-constexpr int kConjunctLimit = 0x7F;
 constexpr int kKindLimit = 2;
+
+std::string warningTitle(compose::WarningKind kind) {
+    using compose::WarningKind;
+    switch (kind) {
+        case WarningKind::WidthAbove16:
+            return "width above 16";
+        case WarningKind::KindAbove2:
+            return "kind other than Consonant, Vowel or Ikaar";
+        case WarningKind::PairByteAbove7F:
+            return "conjunct byte above 7F";
+        case WarningKind::LitRightOfWidth:
+            return "lit LEDs right of the width";
+        case WarningKind::CentreBeyondWidth:
+            return "centre beyond the width";
+        case WarningKind::VowelWithoutCentre:
+            return "Vowel with no centre";
+        case WarningKind::PairNamesEmptyGlyph:
+            return "conjunct pair naming an empty glyph";
+        case WarningKind::PairTaken:
+            return "conjunct pair a lower glyph has";
+        case WarningKind::EmptyGlyphUsed:
+            break;
+    }
+    return "empty glyph the text draws";
+}
+
+std::string pairText(const Glyph& glyph) {
+    return "conjunct " + byteToHexText(glyph.pair[0]) + " " + byteToHexText(glyph.pair[1]);
+}
+
+// What the list says after the glyph's number.
+std::string warningDetail(const FontTables& tables, FontKind kind, const compose::GlyphWarning& w) {
+    using compose::WarningKind;
+    const Glyph glyph = glyphAt(tables, w.glyph);
+    const std::string width = "width " + std::to_string(glyph.shownWidth());
+    switch (w.kind) {
+        case WarningKind::WidthAbove16:
+            return " (width " + std::to_string(w.detail) + ")";
+        case WarningKind::KindAbove2:
+            return " (" + kindName(w.detail) + ")";
+        case WarningKind::PairByteAbove7F:
+            return " (" + pairText(glyph) + ")";
+        case WarningKind::LitRightOfWidth:
+            return " (" + width + ", lit to " + std::to_string(w.detail) + ")";
+        case WarningKind::CentreBeyondWidth:
+            return " (centre " + std::to_string(w.detail) + ", " + width + ")";
+        case WarningKind::VowelWithoutCentre:
+            return "";
+        case WarningKind::PairNamesEmptyGlyph:
+            return " (" + pairText(glyph) + ", glyph " + std::to_string(w.detail) + " empty)";
+        case WarningKind::PairTaken:
+            return " (" + pairText(glyph) + ", as " + std::to_string(w.detail) + ")";
+        case WarningKind::EmptyGlyphUsed:
+            break;
+    }
+    return " (" + glyphCode(kind, w.glyph) + ", " + times(w.detail) + ")";
+}
 
 std::string joinGlyphs(const std::string& title, const std::vector<std::string>& glyphs) {
     std::string line = "warning: " + title + " in " + std::to_string(glyphs.size()) +
@@ -65,36 +124,84 @@ std::vector<std::string> loadProblems(const std::string& path, FontKind kind, co
     return problems;
 }
 
+// Every line of the text composed; a UTF-8 byte order mark and CR before LF are not part of it.
+TextFindings composeLines(const FontTables& tables, FontKind kind, const TextToCheck& text) {
+    const compose::ComposeFont font(tables, kind);
+    std::u32string codes = compose::decodeUtf8(text.bytes);
+    if (codes.starts_with(U'\uFEFF')) {
+        codes.erase(0, 1);
+    }
+    TextFindings findings;
+    findings.uses.resize(static_cast<std::size_t>(glyphCount(kind)));
+    std::u32string_view rest = codes;
+    for (int number = 1; !rest.empty(); ++number) {
+        const std::size_t end = std::min(rest.find(U'\n'), rest.size());
+        std::u32string_view line = rest.substr(0, end);
+        if (line.ends_with(U'\r')) {
+            line.remove_suffix(1);
+        }
+        addLine(findings, font, line, number, text.panels);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    return findings;
+}
+
+// "warning: TITLE: N items: a, b"
+std::string joinItems(const std::string& title, const std::string& unit,
+                      const std::vector<std::string>& items) {
+    std::string line = "warning: " + title + " in " + std::to_string(items.size()) + " " + unit +
+                       (items.size() == 1 ? "" : "s") + ": ";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        line += (i == 0 ? "" : ", ") + items[i];
+    }
+    return line;
+}
+
+std::vector<std::string> textWarnings(const TextFindings& findings, int panels) {
+    std::vector<std::string> lines;
+    std::vector<std::string> items;
+    for (const auto& m : findings.missing) {
+        items.push_back(codeName(m.code) + " (" + times(m.count) + ", first in line " +
+                        std::to_string(m.line) + ")");
+    }
+    if (!items.empty()) {
+        lines.push_back(joinItems("no glyph", "code point", items));
+    }
+    items.clear();
+    for (const auto& f : findings.fallbacks) {
+        items.push_back(conjunctName(f.first, f.second) + " " + times(f.count) + ", as in \"" +
+                        displayPath(f.word) + "\"");
+    }
+    if (!items.empty()) {
+        lines.push_back(joinItems("drawn with the halant, no conjunct glyph", "conjunct", items));
+    }
+    items.clear();
+    for (const auto& w : findings.wide) {
+        items.push_back(std::to_string(w.line) + " (" + std::to_string(w.width) + " columns)");
+    }
+    if (!items.empty()) {
+        lines.push_back(joinItems("wider than " + std::to_string(panels) +
+                                      (panels == 1 ? " panel" : " panels") + " (" +
+                                      std::to_string(panels * kPanelColumns) + " columns)",
+                                  "line", items));
+    }
+    return lines;
+}
+
 }  // namespace
 
-std::vector<std::string> fontWarnings(const FontTables& tables, FontKind kind) {
-    std::vector<std::string> wide;
-    std::vector<std::string> kinds;
-    std::vector<std::string> pairs;
-    for (int g = 0; g < glyphCount(kind); ++g) {
-        const std::string name = std::to_string(g);
-        const Glyph glyph = glyphAt(tables, g);
-        if (glyph.width > kGlyphColumns) {
-            wide.push_back(name + " (width " + std::to_string(glyph.width) + ")");
+std::vector<std::string> fontWarnings(const FontTables& tables, FontKind kind, const std::vector<int>& uses) {
+    using compose::WarningKind;
+    std::vector<std::pair<WarningKind, std::vector<std::string>>> sorts;
+    for (const compose::GlyphWarning& w : compose::glyphWarnings(tables, kind, uses)) {
+        if (sorts.empty() || sorts.back().first != w.kind) {
+            sorts.emplace_back(w.kind, std::vector<std::string>{});
         }
-        if (glyph.kindNumber() > kKindLimit) {
-            kinds.push_back(name + " (" + kindName(glyph.kindNumber()) + ")");
-        }
-        if (kind == FontKind::Jukta512 &&
-            (glyph.pair[0] > kConjunctLimit || glyph.pair[1] > kConjunctLimit)) {
-            pairs.push_back(name + " (conjunct " + byteToHexText(glyph.pair[0]) + " " +
-                            byteToHexText(glyph.pair[1]) + ")");
-        }
+        sorts.back().second.push_back(std::to_string(w.glyph) + warningDetail(tables, kind, w));
     }
     std::vector<std::string> lines;
-    if (!wide.empty()) {
-        lines.push_back(joinGlyphs("width above 16", wide));
-    }
-    if (!kinds.empty()) {
-        lines.push_back(joinGlyphs("kind other than Consonant, Vowel or Ikaar", kinds));
-    }
-    if (!pairs.empty()) {
-        lines.push_back(joinGlyphs("conjunct byte above 7F", pairs));
+    for (const auto& [sort, glyphs] : sorts) {
+        lines.push_back(joinGlyphs(warningTitle(sort), glyphs));
     }
     return lines;
 }
@@ -118,7 +225,7 @@ std::string fontSummary(const FontTables& tables, FontKind kind, std::size_t war
     return line + "; " + std::to_string(warningCount) + (warningCount == 1 ? " warning" : " warnings");
 }
 
-CheckResult checkFont(const std::string& path, std::optional<FontKind> given) {
+CheckResult checkFont(const std::string& path, std::optional<FontKind> given, const TextToCheck* text) {
     CheckResult result;
     result.reading = chooseKind(path, given);
     const FontKind kind = result.reading.kind;
@@ -127,11 +234,25 @@ CheckResult checkFont(const std::string& path, std::optional<FontKind> given) {
                             std::to_string(valueCount(kind)) + " values");
     try {
         const FontTables tables = readFont(path, result.reading);
-        std::vector<std::string> warnings = fontWarnings(tables, kind);
+        TextFindings findings;
+        if (text != nullptr) {
+            findings = composeLines(tables, kind, *text);
+        }
+        std::vector<std::string> warnings = fontWarnings(tables, kind, findings.uses);
         if (result.reading.valuesFollow) {
             warnings.insert(warnings.begin(), "warning: " + readingNote(result.reading));
         }
+        if (text != nullptr) {
+            const std::vector<std::string> more = textWarnings(findings, text->panels);
+            warnings.insert(warnings.end(), more.begin(), more.end());
+        }
         result.report.push_back(fontSummary(tables, kind, warnings.size()));
+        if (text != nullptr) {
+            result.report.push_back("text: " + displayPath(text->path) + ", " +
+                                    std::to_string(findings.lines) +
+                                    (findings.lines == 1 ? " line" : " lines") + ", widest " +
+                                    std::to_string(findings.widest) + " columns");
+        }
         result.report.insert(result.report.end(), warnings.begin(), warnings.end());
     } catch (const Error& e) {
         std::vector<std::string> problems = loadProblems(path, kind, e);

@@ -7,6 +7,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/ComposeCommands.h"
 #include "cli/DescriptorOutput.h"
 #include "cli/HexCommands.h"
 #include "cli/ImportCommand.h"
@@ -34,6 +35,10 @@ int dispatch(const Arguments& args, std::ostream& out, std::ostream& err) {
             return runUnhex(args, out, err);
         case CommandName::Import:
             return runImport(args, out, err);
+        case CommandName::Preview:
+            return runPreview(args, out, err);
+        case CommandName::Sheet:
+            return runSheet(args, out, err);
         case CommandName::Version:
             out << versionText();
             return kExitDone;

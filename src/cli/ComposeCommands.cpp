@@ -1,0 +1,96 @@
+#include "cli/ComposeCommands.h"
+
+#include <iterator>
+
+#include "cli/Commands.h"
+#include "cli/FontLoad.h"
+#include "cli/TextReport.h"
+#include "compose/Png.h"
+#include "compose/Sheet.h"
+#include "compose/Utf8.h"
+#include "compose/Warnings.h"
+#include "font/ErrorPlaces.h"
+#include "font/FontPath.h"
+#include "font/InputFile.h"
+
+namespace ledfont::cli {
+
+namespace {
+
+// libpng is optional; a build without it says so rather than writing something else.
+bool refuseWithoutPng(const char* what, std::ostream& err) {
+    if (compose::pngAvailable()) {
+        return false;
+    }
+    err << "ledfont: " << what << ": this ledfont was built without PNG output (libpng)\n";
+    return true;
+}
+
+void refuseFontAsOutput(const std::string& font, const std::string& output) {
+    if (sameFile(font, output)) {
+        throw Error(ErrorCode::FileAlreadyExists, placeOfPath(output, "the output would replace the font"));
+    }
+}
+
+}  // namespace
+
+std::string readTextFile(const std::string& path) {
+    std::ifstream in = openInputFile(pathFromUtf8(path));
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        throw Error(ErrorCode::DeviceIOError, placeOfPath(path, "reading the text"));
+    }
+    return bytes;
+}
+
+int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
+    if (!args.png.empty() && refuseWithoutPng("--png", err)) {
+        return kExitFailed;
+    }
+    FontReading reading = chooseKind(args.paths[0], args.kind);
+    const FontTables tables = readFont(args.paths[0], reading);
+    std::string text;
+    for (std::size_t i = 1; i < args.paths.size(); ++i) {
+        text += (i == 1 ? "" : " ") + args.paths[i];
+    }
+    const std::u32string codes = compose::decodeUtf8(text);
+    TextFindings findings;
+    const compose::Strip strip =
+        addLine(findings, compose::ComposeFont(tables, reading.kind), codes, 1, args.panels);
+    if (!args.png.empty()) {
+        refuseFontAsOutput(args.paths[0], args.png);
+        compose::writePngFile(compose::drawStrip(strip, args.panels * kPanelColumns), pathFromUtf8(args.png));
+    }
+    tellReading(args.paths[0], reading, err);
+    out << compose::stripRows(strip);
+    for (const auto& m : findings.missing) {
+        err << "ledfont: no glyph for " << codeName(m.code) << " (" << times(m.count) << ")\n";
+    }
+    for (const auto& f : findings.fallbacks) {
+        err << "ledfont: no conjunct glyph for " << conjunctName(f.first, f.second)
+            << ", drawn with the halant (" << times(f.count) << ")\n";
+    }
+    if (!findings.wide.empty()) {
+        err << "ledfont: the text is " << strip.width() << " columns wide, wider than " << args.panels
+            << (args.panels == 1 ? " panel" : " panels") << " (" << args.panels * kPanelColumns
+            << " columns)\n";
+    }
+    return kExitDone;
+}
+
+int runSheet(const Arguments& args, std::ostream& out, std::ostream& err) {
+    if (refuseWithoutPng("sheet", err)) {
+        return kExitFailed;
+    }
+    refuseFontAsOutput(args.paths[0], args.output);
+    FontReading reading = chooseKind(args.paths[0], args.kind);
+    const FontTables tables = readFont(args.paths[0], reading);
+    const compose::Image sheet =
+        compose::drawSheet(tables, reading.kind, compose::glyphWarnings(tables, reading.kind));
+    compose::writePngFile(sheet, pathFromUtf8(args.output));
+    tellReading(args.paths[0], reading, err);
+    out << displayPath(args.output) << '\n';
+    return kExitDone;
+}
+
+}  // namespace ledfont::cli
