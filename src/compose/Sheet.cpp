@@ -120,6 +120,24 @@ std::string_view warningTag(WarningKind kind) {
     return textOf(kind).tag;
 }
 
+// Where the first row of glyph cells begins, below the legend.
+static int sheetTop() {
+    constexpr int kLegendColumns = 3;
+    const int legendLines =
+        2 + (static_cast<int>(std::size(kWarningTexts)) + kLegendColumns - 1) / kLegendColumns;
+    return kMargin + legendLines * kLine + kMargin;
+}
+
+int sheetGlyphAt(FontKind kind, int x, int y) {
+    const int column = (x - kMargin / 2) / kCellWidth;
+    const int row = (y - sheetTop()) / kCellHeight;
+    if (x < kMargin / 2 || y < sheetTop() || column >= kPerRow) {
+        return -1;
+    }
+    const int glyph = row * kPerRow + column;
+    return glyph < glyphCount(kind) ? glyph : -1;
+}
+
 std::string_view warningLegend(WarningKind kind) {
     return textOf(kind).legend;
 }
@@ -134,9 +152,7 @@ Image drawSheet(const FontTables& tables, FontKind kind, const std::vector<Glyph
     }
     constexpr int kLegendColumns = 3;
     constexpr int kLegendWidth = kPerRow * kCellWidth / kLegendColumns;
-    const int legendLines =
-        2 + (static_cast<int>(std::size(kWarningTexts)) + kLegendColumns - 1) / kLegendColumns;
-    const int top = kMargin + legendLines * kLine + kMargin;
+    const int top = sheetTop();
     const int rows = (count + kPerRow - 1) / kPerRow;
     Image image(kPerRow * kCellWidth + kMargin, top + rows * kCellHeight);
 

@@ -18,4 +18,7 @@ std::string_view warningLegend(WarningKind kind);
 // red. A legend of the tags heads the sheet.
 Image drawSheet(const FontTables& tables, FontKind kind, const std::vector<GlyphWarning>& warnings);
 
+// The glyph whose cell holds pixel (x, y) of the sheet of a font of `kind`, or -1 for none.
+int sheetGlyphAt(FontKind kind, int x, int y);
+
 }  // namespace ledfont::compose

@@ -32,7 +32,7 @@ void MainWindow::createMenus() {
           "actInvertGlyph", "", "actShiftLeft", "actShiftRight", "actShiftUp", "actShiftDown", "",
           "actFlipHorizontal", "actFlipVertical"}},
         {"&Go", {"actPreviousGlyph", "actNextGlyph", "", "actGoToGlyph"}},
-        {"&View", {"actUnderlay"}},
+        {"&View", {"actPreview", "actOverview", "", "actUnderlay"}},
     };
     for (const auto& [title, names] : menus) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));

@@ -32,6 +32,8 @@ namespace ledfont::ui {
 
 class CanvasWidget;
 class FileSelector;
+class OverviewWindow;
+class PreviewWindow;
 class ListCombo;
 
 // The consonant drawn under a vowel sign or an Ikaar: KA, U+0915.
@@ -137,6 +139,11 @@ class frmFont : public QWidget {
     void actGoToGlyph_Triggered();
     // File > Import Glyphs...: one undo step; the glyph shown is shown again from the imported font.
     void actImportGlyphs_Triggered();
+    // View > Text Preview and Font Overview: windows of their own that follow the font and the canvas.
+    void actPreview_Triggered();
+    void actOverview_Triggered();
+    // The font with the glyph on the canvas in place of its stored record.
+    FontTables fontWithCanvas() const;
     void actUnderlay_Toggled(bool on);
     void pic_MouseUp();
 
@@ -232,6 +239,8 @@ class frmFont : public QWidget {
     QPushButton* Command1 = nullptr;
     QAction* actVerifyHex = nullptr;
     QHash<QString, QAction*> actions_;
+    PreviewWindow* preview_ = nullptr;
+    OverviewWindow* overview_ = nullptr;
 
     std::unique_ptr<editor::LedCanvas> canvas_;
 };

@@ -8,6 +8,7 @@
 
 #include "editor/GlyphTools.h"
 #include "ui/CanvasWidget.h"
+#include "ui/ComposeViews.h"
 #include "ui/FileSelector.h"
 #include "ui/ListCombo.h"
 #include "ui/QtConvert.h"
@@ -89,6 +90,10 @@ void frmFont::createActions() {
     addAction("actGoToGlyph", QStringLiteral("&Go to Glyph..."), {K(Qt::CTRL | Qt::Key_G)},
               [this] { actGoToGlyph_Triggered(); });
 
+    addAction("actPreview", QStringLiteral("Text &Preview"), {K(Qt::Key_F3)},
+              [this] { actPreview_Triggered(); });
+    addAction("actOverview", QStringLiteral("Font &Overview"), {K(Qt::Key_F2)},
+              [this] { actOverview_Triggered(); });
     QAction* underlay = addAction("actUnderlay", QStringLiteral("Consonant &Underlay"), {}, [] {});
     underlay->setCheckable(true);
     connect(underlay, &QAction::toggled, this, &frmFont::actUnderlay_Toggled);
@@ -120,6 +125,9 @@ void frmFont::updateActions() {
     enable("actPreviousGlyph", editor::previousGlyph(session_.CurChar) != session_.CurChar);
     enable("actNextGlyph", editor::nextGlyph(session_.CurChar, font().JuktaMode) != session_.CurChar);
     updateUnderlay();
+    if (preview_ != nullptr && preview_->isVisible()) {
+        preview_->refresh();
+    }
 }
 
 void frmFont::actOpenFont_Triggered() {
@@ -176,6 +184,45 @@ void frmFont::updateUnderlay() {
         }
     }
     pic->setUnderlay(cells);
+}
+
+FontTables frmFont::fontWithCanvas() const {
+    FontTables tables = font();
+    CharMapArray map;
+    try {
+        const editor::GlyphRecord record = recordFromControls(map);
+        setGlyph(tables, session_.CurChar,
+                 Glyph::decode(record.bytes, record.pair.value_or(std::array<std::uint8_t, kPairBytes>{})),
+                 record.pair.has_value());
+    } catch (const std::exception&) {
+        // what the controls hold cannot be stored; the stored record stands
+    }
+    return tables;
+}
+
+void frmFont::actPreview_Triggered() {
+    if (preview_ == nullptr) {
+        preview_ = new PreviewWindow([this] { return fontWithCanvas(); }, this);
+    }
+    preview_->refresh();
+    preview_->show();
+    preview_->raise();
+}
+
+void frmFont::actOverview_Triggered() {
+    if (overview_ == nullptr) {
+        overview_ = new OverviewWindow([this] { return font(); }, this);
+        connect(overview_, &OverviewWindow::glyphClicked, this, [this](int glyph) { goToGlyph(glyph); });
+        // The sheet shows the glyphs as stored, so it follows every store and load.
+        session_.document.addListener([this](int) {
+            if (overview_->isVisible()) {
+                overview_->refresh();
+            }
+        });
+    }
+    overview_->refresh();
+    overview_->show();
+    overview_->raise();
 }
 
 }  // namespace ledfont::ui

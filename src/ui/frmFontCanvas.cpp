@@ -7,10 +7,14 @@ namespace ledfont::ui {
 
 void frmFont::pic_MouseDown(int button, int /*shift*/, float x, float y) {
     canvas_->MouseDown(button, x, y);
+    updateActions();  // the tools and the preview follow the painting
 }
 
 void frmFont::pic_MouseMove(int button, int /*shift*/, float x, float y) {
     canvas_->MouseMove(button, x, y);
+    if (button != 0) {
+        updateActions();
+    }
 }
 
 void frmFont::cmbCols_Click() {

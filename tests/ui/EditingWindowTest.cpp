@@ -1,6 +1,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
@@ -9,6 +12,7 @@
 
 #include "FontFileFixture.h"
 #include "WindowFixture.h"
+#include "compose/Sheet.h"
 #include "font/FontText.h"
 #include "font/GlyphCode.h"
 #include "font/GlyphText.h"
@@ -308,6 +312,48 @@ TEST_F(EditingWindowTest, ImportIsOneStepAndShowsTheGlyphAgain) {
     trigger("actImportGlyphs");
     EXPECT_EQ(seen(), before);
     expectMessage(QStringLiteral("Import Glyphs"), path("bad.hex") + ", line 1");
+}
+
+TEST_F(EditingWindowTest, ThePreviewComposesTheCanvasGlyphAndListsWhatIsMissing) {
+    trigger("actPreview");
+    auto* preview = window.findChild<QWidget*>("frmPreview");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    auto* text = preview->findChild<QLineEdit*>("txtPreview");
+    auto* strip = preview->findChild<QLabel*>("lblStrip");
+    auto* missing = preview->findChild<QListWidget*>("lstMissing");
+    text->setText(QString::fromUtf8("\xE0\xA4\x80 A"));  // glyph 0, a space, and a letter the font lacks
+    ASSERT_EQ(missing->count(), 1);
+    EXPECT_TRUE(missing->item(0)->text().startsWith("no glyph for U+0041"));
+    const QImage before = strip->pixmap().toImage();
+    trigger("actClearGlyph");  // glyph 0 is on the canvas: the preview shows it as drawn, not as stored
+    EXPECT_NE(strip->pixmap().toImage(), before);
+    trigger("actUndo");
+    EXPECT_EQ(strip->pixmap().toImage(), before);
+}
+
+TEST_F(EditingWindowTest, TheOverviewGoesToTheGlyphClickedAndFollowsStores) {
+    trigger("actOverview");
+    auto* overview = window.findChild<QWidget*>("frmOverview");
+    ASSERT_NE(overview, nullptr);
+    auto* sheet = overview->findChild<QLabel*>("lblSheet");
+    const QImage before = sheet->pixmap().toImage();
+    QTest::mouseClick(pic(), Qt::LeftButton, {}, cellCentre(15, 0));
+    QTest::mouseClick(pic(), Qt::RightButton, {}, cellCentre(14, 0));
+    // The first pixel of glyph 17's cell, the second of the second row of sixteen.
+    int x = 0, y = 0;
+    for (; y < 4000 && compose::sheetGlyphAt(FontKind::Jukta512, x, y) != 17; ++y) {
+        for (x = 0; x < 2000 && compose::sheetGlyphAt(FontKind::Jukta512, x, y) != 17; ++x) {
+        }
+        if (compose::sheetGlyphAt(FontKind::Jukta512, x, y) == 17) {
+            break;
+        }
+    }
+    ASSERT_EQ(compose::sheetGlyphAt(FontKind::Jukta512, x, y), 17);
+    QTest::mouseClick(sheet, Qt::LeftButton, {}, QPoint(x + 1, y + 1));
+    EXPECT_EQ(tables().CurChar, 17);
+    EXPECT_TRUE(ledLit(tables().FontData, 0, 15, 0)) << "the glyph shown was stored first";
+    EXPECT_NE(sheet->pixmap().toImage(), before) << "the sheet shows the store";
 }
 
 TEST(MainWindowMenus, EveryActionIsInItsMenu) {

@@ -1,0 +1,119 @@
+#include "ui/ComposeViews.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "compose/Picture.h"
+#include "compose/Sheet.h"
+#include "compose/Warnings.h"
+#include "ui/QtConvert.h"
+
+namespace ledfont::ui {
+
+namespace {
+
+// "Namaste. This is Hindi." in Hindi: consonants, vowel signs, an Ikaar and conjuncts.
+const QString kSample = QStringLiteral("नमस्ते, यह हिन्दी है");
+constexpr int kPanelColumns = 32;
+
+QString codeName(char32_t code) {
+    return QStringLiteral("U+") +
+           QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+}  // namespace
+
+QImage toQImage(const compose::Image& image) {
+    QImage out(reinterpret_cast<const uchar*>(image.bytes().data()), image.width(), image.height(),
+               image.width() * 3, QImage::Format_RGB888);
+    return out.copy();  // the composer's bytes go with it
+}
+
+PreviewWindow::PreviewWindow(FontSource font, QWidget* parent)
+    : QWidget(parent, Qt::Window), font_(std::move(font)) {
+    setObjectName(QStringLiteral("frmPreview"));
+    setWindowTitle(QStringLiteral("Text Preview"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    text_ = new QLineEdit(kSample);
+    text_->setObjectName(QStringLiteral("txtPreview"));
+    panels_ = new QSpinBox;
+    panels_->setObjectName(QStringLiteral("spnPanels"));
+    panels_->setRange(1, 64);
+    panels_->setValue(4);
+    form->addRow(QStringLiteral("&Text:"), text_);
+    form->addRow(QStringLiteral("&Panels (32 columns each):"), panels_);
+    layout->addLayout(form);
+    strip_ = new QLabel;
+    strip_->setObjectName(QStringLiteral("lblStrip"));
+    layout->addWidget(strip_);
+    missing_ = new QListWidget;
+    missing_->setObjectName(QStringLiteral("lstMissing"));
+    missing_->setMaximumHeight(90);
+    layout->addWidget(missing_);
+    connect(text_, &QLineEdit::textChanged, this, &PreviewWindow::refresh);
+    connect(panels_, &QSpinBox::valueChanged, this, &PreviewWindow::refresh);
+    refresh();
+}
+
+void PreviewWindow::refresh() {
+    const FontTables tables = font_();
+    const FontKind kind = kindOf(tables.JuktaMode);
+    const compose::ComposeFont font(tables, kind);
+    const std::u32string text = text_->text().toStdU32String();
+    const compose::Strip strip = compose::composeText(font, text);
+    const int signColumns = panels_->value() * kPanelColumns;
+    strip_->setPixmap(QPixmap::fromImage(toQImage(compose::drawStrip(strip, signColumns))));
+    missing_->clear();
+    for (std::size_t at : strip.missing) {
+        missing_->addItem(
+            QStringLiteral("no glyph for %1 (%2)").arg(codeName(text[at]), QString::fromUcs4(&text[at], 1)));
+    }
+    for (std::size_t at : strip.fallbacks) {
+        missing_->addItem(QStringLiteral("no conjunct glyph for %1, drawn with the halant")
+                              .arg(QString::fromUcs4(&text[at - 1], 3)));
+    }
+    if (strip.width() > signColumns) {
+        missing_->addItem(QStringLiteral("the text is %1 columns wide, wider than the sign's %2")
+                              .arg(strip.width())
+                              .arg(signColumns));
+    }
+}
+
+OverviewWindow::OverviewWindow(FontSource font, QWidget* parent)
+    : QScrollArea(parent), font_(std::move(font)) {
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("frmOverview"));
+    setWindowTitle(QStringLiteral("Font Overview"));
+    sheet_ = new QLabel;
+    sheet_->setObjectName(QStringLiteral("lblSheet"));
+    sheet_->installEventFilter(this);
+    setWidget(sheet_);
+    resize(860, 700);
+    refresh();
+}
+
+void OverviewWindow::refresh() {
+    const FontTables tables = font_();
+    kind_ = kindOf(tables.JuktaMode);
+    const QImage image = toQImage(compose::drawSheet(tables, kind_, compose::glyphWarnings(tables, kind_)));
+    sheet_->setPixmap(QPixmap::fromImage(image));
+    sheet_->resize(image.size());
+}
+
+bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == sheet_ && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (const int glyph = compose::sheetGlyphAt(kind_, at.x(), at.y()); glyph >= 0) {
+            emit glyphClicked(glyph);
+        }
+        return true;
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+}  // namespace ledfont::ui
