@@ -46,6 +46,42 @@ const char* skipBlanks(const char* p, const char* end) {
     return p;
 }
 
+// Bit i set where byte i of the 64 at `p` is a CR. Unlike bytesEqual the test is exact for every byte, and
+// each word's eight marks are gathered into one byte of the result by a multiplication.
+std::uint64_t carriageReturns(const char* p) {
+    constexpr std::uint64_t kLow7 = kOnes * 0x7f;
+    constexpr std::uint64_t kGather = 0x0102040810204080;
+    std::uint64_t bits = 0;
+    for (int w = 0; w < 8; ++w) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p + 8 * w, sizeof word);
+        const std::uint64_t x = word ^ (kOnes * '\r');
+        const std::uint64_t zero = ~(((x & kLow7) + kLow7) | x) & (kOnes << 7);
+        bits |= ((zero >> 7) * kGather >> 56) << (8 * w);
+    }
+    return bits;
+}
+
+// The value of the `n` (1..3) bytes at `p` read as decimal digits, or 256 or more when one is not a digit.
+// Four bytes at `p` must be readable. The digits are shifted into a three-digit frame padded with '0', so
+// no length needs a branch of its own.
+unsigned plainValue(const char* p, std::size_t n) {
+    std::uint32_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    const auto pad = static_cast<unsigned>(8 * (3 - n));
+    const std::uint32_t frame = ((word << pad) & 0xFFFFFF) | (0x303030u & ((1u << pad) - 1));
+    // A byte outside '0'..'9' sets its top bit in one of the two; the lowest such byte cannot be hidden by a
+    // carry or borrow, since every byte below it is a digit.
+    const std::uint32_t notDigits = ((frame + 0x464646) | (frame - 0x303030)) & 0x808080;
+    const std::uint32_t digits = frame - 0x303030;
+    const unsigned value = (digits & 0xFF) * 100 + (digits >> 8 & 0xFF) * 10 + (digits >> 16 & 0xFF);
+    return notDigits != 0 ? 256 : value;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 }  // namespace
 
 bool FieldReader::fill() {
@@ -91,6 +127,67 @@ void FieldReader::skipField() {
             return;
         }
     }
+}
+
+std::size_t FieldReader::takePlainValues(std::uint8_t* out, std::size_t max) {
+    if (std::endian::native != std::endian::little || skipRest_) {
+        return 0;
+    }
+    constexpr std::ptrdiff_t kBlock = 64;
+    const char* const data = buffer_.data();
+    const char* const end = data + end_;
+    const char* field = data + pos_;
+    std::size_t taken = 0;
+    // Each block's line ends are found at once, then its fields are walked from one CR to the next. A block
+    // is taken only with four bytes after it, for the LF after a CR on its last byte and the word loaded at a
+    // field start.
+    while (taken < max && end - field >= kBlock + 4) {
+        const char* const block = field;
+        for (std::uint64_t crs = carriageReturns(block); crs != 0; crs &= crs - 1) {
+            const char* cr = block + std::countr_zero(crs);
+            const auto n = static_cast<std::size_t>(cr - field);
+            if (n - 1 >= 3 || cr[1] != '\n') {
+                max = taken;
+                break;
+            }
+            const unsigned value = plainValue(field, n);
+            if (value > 255) {
+                max = taken;
+                break;
+            }
+            out[taken++] = static_cast<std::uint8_t>(value);
+            field = cr + 2;
+            if (taken == max) {
+                break;
+            }
+        }
+        if (field == block) {
+            max = taken;  // no CR in the block: its first field is longer than a plain one
+        }
+    }
+    // The last bytes of the buffer, field by field.
+    while (taken < max) {
+        const auto left = static_cast<std::size_t>(end - field);
+        std::size_t n = 0;
+        unsigned value = 0;
+        while (n < 3 && n < left && isDigit(field[n])) {
+            value = value * 10 + static_cast<unsigned>(field[n] - '0');
+            ++n;
+        }
+        if (n == 0 || n + 2 > left || field[n] != '\r' || field[n + 1] != '\n' || value > 255) {
+            break;
+        }
+        out[taken++] = static_cast<std::uint8_t>(value);
+        field += n + 2;
+    }
+    if (taken != 0) {
+        pos_ = static_cast<std::size_t>(field - data);
+        line_ += static_cast<long>(taken);
+        lastWasLineEnd_ = true;
+        fieldAfterComma_ = false;
+        cut_ = false;
+    }
+    return taken;
 }
 
 bool FieldReader::next(std::string& field, long& line) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 
@@ -25,6 +26,12 @@ class FieldReader {
     // Reads the next field and the 1-based line it stands on; false when the input holds no more fields.
     // A failing stream throws Error(DeviceIOError).
     bool next(std::string& field, long& line);
+
+    // Takes, up to `max` of them, the next fields that are one to three decimal digits worth at most 255,
+    // each ended by CR LF, writes their values to `out` and returns how many it took. It stops at the first
+    // other field, which next() then reads, and never reads the input further: those fields are what next()
+    // and textToByte would give, only found without a string or a call for each. Taking none is fine.
+    std::size_t takePlainValues(std::uint8_t* out, std::size_t max);
 
     // True when next() would find another field. Looks at one byte at most, so it stays cheap on any input;
     // after a cut field the unread rest of that field counts as more input.

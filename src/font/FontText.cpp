@@ -74,17 +74,18 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind) {
 }
 
 std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& moreFollow) {
-    const int count = valueCount(kind);
-    std::vector<std::uint8_t> values;
-    values.reserve(static_cast<std::size_t>(count));
+    const auto count = static_cast<std::size_t>(valueCount(kind));
+    std::vector<std::uint8_t> values(count);
     FieldReader reader(in);
     std::optional<Error> firstFailure;
     std::string field;
     long line = 0;
-    while (static_cast<int>(values.size()) < count) {
+    std::size_t have = 0;
+    // Plain values are taken in runs; every other field, and the one at the end of each buffer, goes one by
+    // one through the reader and the conversion.
+    while ((have += reader.takePlainValues(values.data() + have, count - have)) < count) {
         if (!reader.next(field, line)) {
-            throw Error(ErrorCode::InputPastEndOfFile,
-                        placeOfEnd(reader.endLine(), values.size(), static_cast<std::size_t>(count)));
+            throw Error(ErrorCode::InputPastEndOfFile, placeOfEnd(reader.endLine(), have, count));
         }
         std::uint8_t value = 0;
         if (!firstFailure) {
@@ -98,7 +99,7 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& 
             // Reading on past a field too long to be a value could mean reading a huge file to its end.
             throw *firstFailure;
         }
-        values.push_back(value);
+        values[have++] = value;
     }
     if (firstFailure) {
         throw *firstFailure;
