@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <span>
 #include <string>
 
 namespace ledfont {
@@ -21,7 +22,12 @@ class FieldReader {
     // Trailing blanks do not count.
     static constexpr std::size_t kMaxFieldChars = 1024;
 
-    explicit FieldReader(std::istream& in) : in_(in) {}
+    explicit FieldReader(std::istream& in) : in_(in), buffer_(ownBuffer_) {}
+    // Reads through `buffer` instead of one of kBufferSize, so that a larger one takes a file in fewer reads;
+    // the input is then read no further than the fields asked for and buffer.size() bytes.
+    FieldReader(std::istream& in, std::span<char> buffer) : in_(in), buffer_(buffer) {}
+    FieldReader(const FieldReader&) = delete;
+    FieldReader& operator=(const FieldReader&) = delete;
 
     // Reads the next field and the 1-based line it stands on; false when the input holds no more fields.
     // A failing stream throws Error(DeviceIOError).
@@ -61,7 +67,8 @@ class FieldReader {
     void skipField();
 
     std::istream& in_;
-    std::array<char, kBufferSize> buffer_{};
+    std::array<char, kBufferSize> ownBuffer_{};
+    std::span<char> buffer_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;

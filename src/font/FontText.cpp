@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "font/AtomicFile.h"
@@ -55,6 +56,18 @@ class BoundedInput : public std::streambuf {
     std::array<char, FieldReader::kBufferSize> buffer_{};
 };
 
+// A file is read through a buffer that takes a whole font in its usual form at once. It is sized to the file,
+// so a small file costs no more; a larger one is read a buffer at a time, as a stream is.
+constexpr std::size_t kFileBufferSize = 128 * 1024;
+
+std::size_t fileBufferSize(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    return ec ? FieldReader::kBufferSize
+              : static_cast<std::size_t>(
+                    std::clamp<std::uintmax_t>(size + 1, FieldReader::kBufferSize, kFileBufferSize));
+}
+
 }  // namespace
 
 std::uint8_t fontFieldByte(const std::string& field, bool cut, long line) {
@@ -68,15 +81,12 @@ std::uint8_t fontFieldByte(const std::string& field, bool cut, long line) {
     }
 }
 
-std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind) {
-    bool moreFollow = false;
-    return readFontValues(in, kind, moreFollow);
-}
+namespace {
 
-std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& moreFollow) {
+// readFontValues on any reader, so that a file can be read through a larger buffer than a stream.
+std::vector<std::uint8_t> readValues(FieldReader& reader, FontKind kind, bool& moreFollow) {
     const auto count = static_cast<std::size_t>(valueCount(kind));
     std::vector<std::uint8_t> values(count);
-    FieldReader reader(in);
     std::optional<Error> firstFailure;
     std::string field;
     long line = 0;
@@ -108,6 +118,18 @@ std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& 
     return values;
 }
 
+}  // namespace
+
+std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind) {
+    bool moreFollow = false;
+    return readFontValues(in, kind, moreFollow);
+}
+
+std::vector<std::uint8_t> readFontValues(std::istream& in, FontKind kind, bool& moreFollow) {
+    FieldReader reader(in);
+    return readValues(reader, kind, moreFollow);
+}
+
 std::size_t countFontFields(std::istream& in, std::size_t limit) {
     // A field counts once however long it is, but reading it costs its length, so the bytes are bounded too:
     // by what `limit` fields take at their longest kept length with a line end.
@@ -128,16 +150,17 @@ std::size_t countFontFields(std::istream& in, std::size_t limit) {
 }
 
 std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind) {
-    return withPathOnError(path, [&] {
-        std::ifstream in = openInputFile(path);
-        return readFontValues(in, kind);
-    });
+    bool moreFollow = false;
+    return readFontFile(path, kind, moreFollow);
 }
 
 std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKind kind, bool& moreFollow) {
     return withPathOnError(path, [&] {
         std::ifstream in = openInputFile(path);
-        return readFontValues(in, kind, moreFollow);
+        const std::size_t size = fileBufferSize(path);
+        auto buffer = std::make_unique_for_overwrite<char[]>(size);
+        FieldReader reader(in, {buffer.get(), size});
+        return readValues(reader, kind, moreFollow);
     });
 }
 
