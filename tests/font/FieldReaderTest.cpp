@@ -4,6 +4,7 @@
 
 #include "support/ErrorOf.h"
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -131,6 +132,69 @@ TEST(FieldReader, CutFieldReturnsWithoutReadingItsRest) {
         EXPECT_TRUE(reader.fieldCut());
         EXPECT_EQ(field.size(), FieldReader::kMaxFieldChars);
         EXPECT_LE(source.served(), 2 * FieldReader::kBufferSize);
+    }
+}
+
+// A field as the loader sees it: plain values by their value, anything else by its text.
+std::string loaded(const std::string& field) {
+    const bool plain = !field.empty() && field.size() <= 3 &&
+                       field.find_first_not_of("0123456789") == std::string::npos && std::stoi(field) <= 255;
+    return plain ? std::to_string(std::stoi(field)) : field;
+}
+
+// Reads `text` taking plain values in runs of at most `run`, and every other field with next().
+ReadAll readMixed(const std::string& text, std::size_t run, std::size_t& taken) {
+    std::istringstream in(text);
+    FieldReader reader(in);
+    ReadAll result;
+    std::string field;
+    long line = 0;
+    std::vector<std::uint8_t> values(run);
+    taken = 0;
+    for (;;) {
+        const std::size_t n = reader.takePlainValues(values.data(), run);
+        for (std::size_t i = 0; i < n; ++i) {
+            result.fields.emplace_back(std::to_string(values[i]),
+                                       reader.endLine() - static_cast<long>(n - 1 - i));
+        }
+        taken += n;
+        if (n == run) {
+            continue;
+        }
+        if (!reader.next(field, line)) {
+            break;
+        }
+        result.fields.emplace_back(loaded(field), line);
+    }
+    result.endLine = reader.endLine();
+    return result;
+}
+
+TEST(FieldReader, PlainValuesInRunsMatchFieldByField) {
+    std::string plain;
+    for (int i = 0; i < 3000; ++i) {
+        plain += std::to_string(i * 37 % 300) + "\r\n";
+    }
+    ASSERT_GT(plain.size(), 2 * FieldReader::kBufferSize);
+    const std::string odd[] = {" 1", "2 ", "256", "0007", "&H1F", "", "1\n", "1\r", "1,", "x", "-1", "1e"};
+    std::vector<std::string> texts{plain, plain.substr(0, plain.size() - 1), "7\r\n" + plain + "8"};
+    for (std::size_t i = 0; i < std::size(odd); ++i) {
+        // The odd field at varying places, some of them inside a block of line ends or at a buffer's end.
+        const std::size_t at = plain.find("\r\n", (i * 997 + 61) % plain.size()) + 2;
+        texts.push_back(plain.substr(0, at) + odd[i] + "\r\n" + plain.substr(at));
+    }
+    for (std::size_t t = 0; t < texts.size(); ++t) {
+        ReadAll expected = readAll(texts[t]);
+        for (auto& f : expected.fields) {
+            f.first = loaded(f.first);
+        }
+        for (std::size_t run : {std::size_t{1}, std::size_t{5}, std::size_t{100000}}) {
+            std::size_t taken = 0;
+            ReadAll got = readMixed(texts[t], run, taken);
+            EXPECT_EQ(got.fields, expected.fields) << "text " << t << ", runs of " << run;
+            EXPECT_EQ(got.endLine, expected.endLine) << "text " << t << ", runs of " << run;
+            EXPECT_GT(taken, expected.fields.size() / 2) << "text " << t << ", runs of " << run;
+        }
     }
 }
 
