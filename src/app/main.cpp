@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "font/AtomicFile.h"
+#include "fileio/AtomicFile.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
-    ledfont::ignoreFileSizeSignal();
+    ledfont::fileio::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     // Wayland desktops find the installed menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ledfont.Editor"));

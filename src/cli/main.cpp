@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/Run.h"
-#include "font/AtomicFile.h"
+#include "fileio/AtomicFile.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX  // libstdc++ defines it already
@@ -57,7 +57,7 @@ int wmain(int argc, wchar_t** argv) {
 #else
 
 int main(int argc, char** argv) {
-    ledfont::ignoreFileSizeSignal();
+    ledfont::fileio::ignoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
     return ledfont::cli::runOnStandardOutput(args, std::cerr);
 }

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "font/AtomicFile.h"
+#include "font/WriteFile.h"
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
 #include "font/FieldReader.h"

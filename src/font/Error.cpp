@@ -1,7 +1,6 @@
 #include "font/Error.h"
 
-#include <cerrno>
-
+#include "fileio/FileError.h"
 #include "font/TextToByte.h"
 
 namespace ledfont {
@@ -101,31 +100,31 @@ std::string displayPath(std::string_view path) {
     return escapeBytes(path, isControlByte);
 }
 
+// One table of errno values for the whole program: fileio's, which its writer reports in.
 ErrorCode errorFromErrno(int err) {
-    switch (err) {
-        case ENOENT:
-            return ErrorCode::FileNotFound;
-        case ENOTDIR:
-            return ErrorCode::PathNotFound;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return ErrorCode::PermissionDenied;
-        case EISDIR:
-            return ErrorCode::PathFileAccessError;
-        case ENOSPC:
-        case EFBIG:
-#ifdef EDQUOT  // Windows has no disk quotas in errno
-        case EDQUOT:
-#endif
-            return ErrorCode::DiskFull;
-        case ENAMETOOLONG:
-        case EINVAL:
-        case ELOOP:
+    return errorFromFileFailure(fileio::failureFromErrno(err));
+}
+
+ErrorCode errorFromFileFailure(fileio::FileFailure failure) {
+    switch (failure) {
+        case fileio::FileFailure::BadName:
             return ErrorCode::BadFileNameOrNumber;
-        default:
-            return ErrorCode::DeviceIOError;
+        case fileio::FileFailure::FileNotFound:
+            return ErrorCode::FileNotFound;
+        case fileio::FileFailure::PathNotFound:
+            return ErrorCode::PathNotFound;
+        case fileio::FileFailure::PermissionDenied:
+            return ErrorCode::PermissionDenied;
+        case fileio::FileFailure::NotAFile:
+            return ErrorCode::PathFileAccessError;
+        case fileio::FileFailure::DiskFull:
+            return ErrorCode::DiskFull;
+        case fileio::FileFailure::NameTaken:
+            return ErrorCode::FileAlreadyExists;
+        case fileio::FileFailure::DeviceError:
+            break;
     }
+    return ErrorCode::DeviceIOError;
 }
 
 }  // namespace ledfont

@@ -7,6 +7,10 @@
 
 namespace ledfont {
 
+namespace fileio {
+enum class FileFailure : std::uint8_t;
+}
+
 // The run-time errors the program reports, numbered as the classic BASIC runtime numbered them, so that
 // the texts users see are the conventional ones.
 enum class ErrorCode : std::uint16_t {
@@ -68,5 +72,8 @@ std::string displayPath(std::string_view path);
 
 // Maps an errno value from opening, reading or writing a file to the matching error code.
 ErrorCode errorFromErrno(int err);
+
+// The error code of a failure of fileio's writer.
+ErrorCode errorFromFileFailure(fileio::FileFailure failure);
 
 }  // namespace ledfont

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "font/AtomicFile.h"
+#include "font/WriteFile.h"
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
 #include "font/FieldReader.h"

@@ -1,6 +1,6 @@
 #include "hexout/HexFile.h"
 
-#include "font/AtomicFile.h"
+#include "font/WriteFile.h"
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
 #include "font/FontPath.h"

@@ -3,14 +3,14 @@
 #include <filesystem>
 #include <string_view>
 
-namespace ledfont {
+namespace ledfont::fileio {
 
 // Replaces `target` with `bytes` so that it is never left half written: the bytes go to a temporary file in
 // the target's folder, are flushed to the disk, and only then is the temporary renamed over the target. On
-// any failure the target is untouched, the temporary is removed and an Error with the path is thrown (a full
-// disk or a file-size limit is DiskFull, a missing folder PathNotFound, no access PermissionDenied). A target
-// that is a symbolic link is written through to the file it names and stays a link; a target that exists but
-// is not a regular file (folder, device, pipe) is refused with PathFileAccessError, and one that may not be
+// any failure the target is untouched, the temporary is removed and a FileError with the path is thrown (a
+// full disk or a file-size limit is DiskFull, a missing folder PathNotFound, no access PermissionDenied). A
+// target that is a symbolic link is written through to the file it names and stays a link; a target that
+// exists but is not a regular file (folder, device, pipe) is refused with NotAFile, and one that may not be
 // written (no write bit for anyone, even for the superuser, or none for this user) with PermissionDenied. An
 // existing target keeps its permission bits and owner; a new one gets the usual ones for a new file. On Linux
 // the new content has no name until it is complete, so a writer killed part way leaves nothing behind; a
@@ -22,4 +22,4 @@ void writeFileAtomically(const std::filesystem::path& target, std::string_view b
 // call it once at start; elsewhere than on POSIX systems it does nothing.
 void ignoreFileSizeSignal();
 
-}  // namespace ledfont
+}  // namespace ledfont::fileio
