@@ -1,6 +1,6 @@
 #include "compose/Png.h"
 
-#include "font/AtomicFile.h"
+#include "font/WriteFile.h"
 #include "font/Error.h"
 
 #ifdef LEDFONT_HAVE_PNG
