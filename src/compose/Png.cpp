@@ -1,7 +1,7 @@
 #include "compose/Png.h"
 
-#include "font/WriteFile.h"
 #include "font/Error.h"
+#include "font/WriteFile.h"
 
 #ifdef LEDFONT_HAVE_PNG
 #include <png.h>
