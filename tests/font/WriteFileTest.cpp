@@ -35,8 +35,8 @@ namespace fs = std::filesystem;
 TEST(WriteFile, FailuresAreTheCoresErrorsWithThePath) {
     test::TempFolder folder;
     fs::create_directory(folder / "dir");
-    const std::string missing = folder / "nowhere" / "a.txt";
-    const std::string dir = folder / "dir";
+    const std::string missing = (folder / "nowhere" / "a.txt").string();
+    const std::string dir = (folder / "dir").string();
     const std::vector<std::tuple<std::string, ErrorCode, std::string>> cases = {
         {missing, ErrorCode::PathNotFound, "Path not found: " + missing},
         {dir, ErrorCode::PathFileAccessError, "Path/File access error: " + dir},
