@@ -43,7 +43,8 @@ TEST(WriteFile, FailuresAreTheCoresErrorsWithThePath) {
         {"", ErrorCode::BadFileNameOrNumber, "Bad file name or number"},
     };
     for (const auto& [target, code, message] : cases) {
-        const Error e = test::errorOf([&] { writeFileAtomically(pathFromUtf8(target), "x"); });
+        const Error e =
+            test::errorOf([&, &target = target] { writeFileAtomically(pathFromUtf8(target), "x"); });
         EXPECT_EQ(e.code(), code) << target;
         EXPECT_EQ(e.place().path, target);
         EXPECT_STREQ(e.what(), message.c_str());
