@@ -6,11 +6,11 @@
 #include "cli/ComposeCommands.h"
 #include "cli/FontCheck.h"
 #include "cli/FontLoad.h"
-#include "font/GlyphText.h"
 #include "font/ConjunctList.h"
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
 #include "font/FontPath.h"
+#include "font/GlyphText.h"
 #include "hexout/HexFile.h"
 
 namespace ledfont::cli {

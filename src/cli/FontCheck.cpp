@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "cli/FontLoad.h"
-#include "font/GlyphText.h"
 #include "compose/Utf8.h"
 #include "compose/Warnings.h"
 #include "font/FieldReader.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"
 #include "font/GlyphCode.h"
+#include "font/GlyphText.h"
 #include "font/InputFile.h"
 #include "font/TextToByte.h"
 

@@ -7,10 +7,10 @@ namespace ledfont::editor {
 // The glyph tools: each gives the draft it makes of `draft`, acting on all 16 columns unless it says
 // otherwise; none touches the font.
 enum class GlyphTool {
-    Clear,           // every LED dark
-    Fill,            // every LED lit
-    Invert,          // lit and dark swapped
-    ShiftLeft,       // every LED one cell over; what leaves the grid is dropped, what enters is dark
+    Clear,      // every LED dark
+    Fill,       // every LED lit
+    Invert,     // lit and dark swapped
+    ShiftLeft,  // every LED one cell over; what leaves the grid is dropped, what enters is dark
     ShiftRight,
     ShiftUp,
     ShiftDown,

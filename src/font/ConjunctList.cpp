@@ -2,12 +2,12 @@
 
 #include <string_view>
 
-#include "font/WriteFile.h"
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
 #include "font/FieldReader.h"
 #include "font/InputFile.h"
 #include "font/TextToByte.h"
+#include "font/WriteFile.h"
 
 namespace ledfont {
 

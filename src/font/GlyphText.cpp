@@ -136,8 +136,9 @@ GlyphReading parseGlyphText(std::string_view text) {
     Glyph& glyph = reading.glyph;
     const auto width = numberAfter(header, "  width ");
     const int kind = headerKind(header);
-    const auto centre = header.find("  no centre") != std::string_view::npos ? std::optional<int>(0)
-                                                                               : numberAfter(header, "  centre ");
+    const auto centre = header.find("  no centre") != std::string_view::npos
+                            ? std::optional<int>(0)
+                            : numberAfter(header, "  centre ");
     if (!width || *width < 0 || *width > 255 || kind < 0 || kind > 15 || !centre || *centre < 0 ||
         *centre > 15) {
         notAGlyph("the header's width, kind or centre is missing or out of range");

@@ -1,9 +1,9 @@
 #include "hexout/HexFile.h"
 
-#include "font/WriteFile.h"
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
 #include "font/FontPath.h"
+#include "font/WriteFile.h"
 #include "hexout/HexRecords.h"
 
 namespace ledfont::hexout {
