@@ -32,7 +32,7 @@ void MainWindow::createMenus() {
           "actInvertGlyph", "", "actShiftLeft", "actShiftRight", "actShiftUp", "actShiftDown", "",
           "actFlipHorizontal", "actFlipVertical"}},
         {"&Go", {"actPreviousGlyph", "actNextGlyph", "", "actGoToGlyph"}},
-        {"&View", {"actPreview", "actOverview", "", "actUnderlay"}},
+        {"&View", {"actPreview", "actOverview", "", "actUnderlay", "actUnderlayConsonant"}},
     };
     for (const auto& [title, names] : menus) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));

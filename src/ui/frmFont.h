@@ -36,7 +36,7 @@ class OverviewWindow;
 class PreviewWindow;
 class ListCombo;
 
-// The consonant drawn under a vowel sign or an Ikaar: KA, U+0915.
+// The consonant drawn under a vowel sign or an Ikaar until another is chosen: KA, U+0915.
 constexpr int kUnderlayGlyph = 0x15;
 
 // The clipboard format of a copied glyph: its 34 record bytes and its 2 pair bytes, exactly.
@@ -145,6 +145,9 @@ class frmFont : public QWidget {
     // The font with the glyph on the canvas in place of its stored record.
     FontTables fontWithCanvas() const;
     void actUnderlay_Toggled(bool on);
+    // View > Underlay Consonant...: which glyph the underlay draws, asked as Go to Glyph asks.
+    void actUnderlayConsonant_Triggered();
+    int underlayGlyph() const { return underlayGlyph_; }
     void pic_MouseUp();
 
     // The window's state as undo keeps it.
@@ -194,6 +197,8 @@ class frmFont : public QWidget {
     void checkpoint();
     void restoreState(const WindowState& state);
     void startHistory();
+    // Asks for a glyph as Go to Glyph does; a cancel, or a text naming no glyph (reported), gives nothing.
+    std::optional<int> askGlyph(const QString& title, const QString& label);
     // Stores the glyph shown and shows glyph `index`, as stepping does.
     void goToGlyph(int index);
     void showGlyphValue(const Glyph& glyph, bool withPair);
@@ -216,6 +221,7 @@ class frmFont : public QWidget {
     int stepDepth_ = 1;  // construction is no step
     bool restoring_ = false;
     bool underlay_ = false;
+    int underlayGlyph_ = kUnderlayGlyph;
 
     std::optional<editor::GlyphRecord> shownRecord_;
 

@@ -97,6 +97,8 @@ void frmFont::createActions() {
     QAction* underlay = addAction("actUnderlay", QStringLiteral("Consonant &Underlay"), {}, [] {});
     underlay->setCheckable(true);
     connect(underlay, &QAction::toggled, this, &frmFont::actUnderlay_Toggled);
+    addAction("actUnderlayConsonant", QStringLiteral("Underlay &Consonant..."), {},
+              [this] { actUnderlayConsonant_Triggered(); });
     updateActions();
 }
 
@@ -167,13 +169,29 @@ void frmFont::actUnderlay_Toggled(bool on) {
     updateUnderlay();
 }
 
+void frmFont::actUnderlayConsonant_Triggered() {
+    const auto glyph = askGlyph(
+        QStringLiteral("Underlay Consonant"),
+        QStringLiteral("Glyph drawn under matras: index (22 or 0x16), code (Code: 0916) or letter:"));
+    if (!glyph) {
+        return;
+    }
+    underlayGlyph_ = *glyph;
+    // Choosing a consonant to see is choosing to see it.
+    actions_.value(QStringLiteral("actUnderlay"))->setChecked(true);
+    updateUnderlay();
+}
+
 void frmFont::updateUnderlay() {
     std::array<std::uint16_t, kGlyphColumns> cells{};
     const bool matra = optVowel->isChecked() || optIkaar->isChecked();
     if (underlay_ && matra) {
         // A vowel sign is placed with its centre column on the consonant's; an Ikaar stands before the
         // consonant, which then begins after the Ikaar's width.
-        const Glyph base = recordAt(font().FontData, kUnderlayGlyph);
+        // A conjunct chosen in a Jukta512 font is no glyph of a Hindi font loaded since.
+        const int glyph =
+            underlayGlyph_ < glyphCount(kindOf(font().JuktaMode)) ? underlayGlyph_ : kUnderlayGlyph;
+        const Glyph base = recordAt(font().FontData, glyph);
         const int offset =
             optIkaar->isChecked() ? cmbCols->listIndex() + 1 : cmbCentre->listIndex() + 1 - base.centre;
         for (int c = 0; c < kGlyphColumns; ++c) {

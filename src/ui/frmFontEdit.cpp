@@ -182,19 +182,25 @@ void frmFont::goToGlyph(int index) {
     });
 }
 
-void frmFont::actGoToGlyph_Triggered() {
-    const QString title = QStringLiteral("Go to Glyph");
-    const QString text = textAsker_(
-        title, QStringLiteral("Glyph index (21 or 0x15), code (Code: 0915) or Devanagari letter:"));
+std::optional<int> frmFont::askGlyph(const QString& title, const QString& label) {
+    const QString text = textAsker_(title, label);
     if (text.trimmed().isEmpty()) {
-        return;
+        return std::nullopt;
     }
     const auto target = editor::glyphTarget(toStdString(text), kindOf(font().JuktaMode));
     if (const auto* why = std::get_if<std::string>(&target)) {
         errorSink_(title, toQString(*why));
-        return;
+        return std::nullopt;
     }
-    goToGlyph(std::get<int>(target));
+    return std::get<int>(target);
+}
+
+void frmFont::actGoToGlyph_Triggered() {
+    if (const auto glyph =
+            askGlyph(QStringLiteral("Go to Glyph"),
+                     QStringLiteral("Glyph index (21 or 0x15), code (Code: 0915) or Devanagari letter:"))) {
+        goToGlyph(*glyph);
+    }
 }
 
 void frmFont::actImportGlyphs_Triggered() {

@@ -249,6 +249,27 @@ TEST_F(EditingWindowTest, TheUnderlayShowsKaUnderAMatraAndNeverReachesTheLeds) {
               glyphAt(tables(), kUnderlayGlyph).columns[0]);
     action("actUnderlay")->setChecked(false);
     EXPECT_EQ(pic()->underlay(), none);
+
+    // Another consonant, named as Go to Glyph takes it; choosing it turns the underlay on.
+    const Glyph kha = glyphAt(tables(), 0x16);
+    ASSERT_NE(kha.columns, glyphAt(tables(), kUnderlayGlyph).columns);
+    const Seen ikaar = seen();
+    typed = QStringLiteral("ख");
+    trigger("actUnderlayConsonant");
+    EXPECT_EQ(window.underlayGlyph(), 0x16);
+    EXPECT_TRUE(action("actUnderlay")->isChecked());
+    for (int c = 0; c + width < 16; ++c) {
+        EXPECT_EQ(pic()->underlay()[static_cast<std::size_t>(c + width)],
+                  kha.columns[static_cast<std::size_t>(c)])
+            << c;
+    }
+    EXPECT_EQ(seen(), ikaar) << "choosing what to see is no edit";
+    for (const char* bad : {"x", "512"}) {
+        typed = QString::fromUtf8(bad);
+        trigger("actUnderlayConsonant");
+        EXPECT_EQ(window.underlayGlyph(), 0x16) << bad;
+    }
+    EXPECT_EQ(messages.size(), 2u);
 }
 
 TEST_F(EditingWindowTest, OpenSaveAsAndQuitGoThroughTheFileRules) {
@@ -363,7 +384,7 @@ TEST(MainWindowMenus, EveryActionIsInItsMenu) {
         {"mnuEdit",
          {"actUndo", "actRedo", "actCopyGlyph", "actPasteGlyph", "actClearGlyph", "actFlipVertical"}},
         {"mnuGo", {"actPreviousGlyph", "actNextGlyph", "actGoToGlyph"}},
-        {"mnuView", {"actUnderlay"}},
+        {"mnuView", {"actPreview", "actOverview", "actUnderlay", "actUnderlayConsonant"}},
     };
     for (const auto& [menu, names] : menus) {
         auto* found = main.findChild<QMenu*>(menu);
