@@ -6,10 +6,12 @@
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "compose/Picture.h"
 #include "compose/Sheet.h"
 #include "compose/Warnings.h"
+#include "font/GlyphCode.h"
 #include "ui/QtConvert.h"
 
 namespace ledfont::ui {
@@ -76,6 +78,16 @@ void PreviewWindow::refresh() {
     for (std::size_t at : strip.fallbacks) {
         missing_->addItem(QStringLiteral("no conjunct glyph for %1, drawn with the halant")
                               .arg(QString::fromUcs4(&text[at - 1], 3)));
+    }
+    // A glyph not drawn yet shows as a gap; say which, once each.
+    std::vector<bool> listed(static_cast<std::size_t>(font.glyphCount()));
+    for (const compose::Placement& placed : strip.placements) {
+        if (font.litExtent(placed.glyph) == 0 && !listed[static_cast<std::size_t>(placed.glyph)]) {
+            listed[static_cast<std::size_t>(placed.glyph)] = true;
+            missing_->addItem(
+                QStringLiteral("%1 is empty (%2)")
+                    .arg(QString::fromUcs4(&text[placed.at], 1), toQString(glyphCode(kind, placed.glyph))));
+        }
     }
     if (strip.width() > signColumns) {
         missing_->addItem(QStringLiteral("the text is %1 columns wide, wider than the sign's %2")

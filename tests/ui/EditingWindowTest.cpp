@@ -349,8 +349,11 @@ TEST_F(EditingWindowTest, ThePreviewComposesTheCanvasGlyphAndListsWhatIsMissing)
     const QImage before = strip->pixmap().toImage();
     trigger("actClearGlyph");  // glyph 0 is on the canvas: the preview shows it as drawn, not as stored
     EXPECT_NE(strip->pixmap().toImage(), before);
+    ASSERT_EQ(missing->count(), 2) << "the glyph cleared is a gap now, and said to be";
+    EXPECT_EQ(missing->item(1)->text(), QString::fromUtf8("\xE0\xA4\x80 is empty (Code: 000)"));
     trigger("actUndo");
     EXPECT_EQ(strip->pixmap().toImage(), before);
+    EXPECT_EQ(missing->count(), 1);
 }
 
 TEST_F(EditingWindowTest, TheOverviewGoesToTheGlyphClickedAndFollowsStores) {
