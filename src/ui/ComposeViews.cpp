@@ -84,9 +84,10 @@ void PreviewWindow::refresh() {
     for (const compose::Placement& placed : strip.placements) {
         if (font.litExtent(placed.glyph) == 0 && !listed[static_cast<std::size_t>(placed.glyph)]) {
             listed[static_cast<std::size_t>(placed.glyph)] = true;
-            missing_->addItem(
-                QStringLiteral("%1 is empty (%2)")
-                    .arg(QString::fromUcs4(&text[placed.at], 1), toQString(glyphCode(kind, placed.glyph))));
+            const int codes = placed.glyph >= compose::kFirstConjunct ? 3 : 1;  // a conjunct stands for three
+            missing_->addItem(QStringLiteral("%1 is empty (%2)")
+                                  .arg(QString::fromUcs4(&text[placed.at], codes),
+                                       toQString(glyphCode(kind, placed.glyph))));
         }
     }
     if (strip.width() > signColumns) {
