@@ -9,6 +9,7 @@
 #include "font/ErrorPlaces.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"
+#include "font/TextToByte.h"
 #include "import/GlyphImport.h"
 #include "import/SourceFile.h"
 
@@ -17,14 +18,7 @@ namespace ledfont::cli {
 namespace {
 
 std::string glyphNumber(int glyph) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string text = "0x";
-    if (glyph > 0xFF) {
-        text += digits[(glyph >> 8) & 15];
-    }
-    text += digits[(glyph >> 4) & 15];
-    text += digits[glyph & 15];
-    return text;
+    return "0x" + hexText(static_cast<unsigned long>(glyph), 2);
 }
 
 // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about chains of string additions.

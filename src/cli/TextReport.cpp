@@ -1,20 +1,14 @@
 #include "cli/TextReport.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "compose/Utf8.h"
 #include "font/Error.h"
+#include "font/TextToByte.h"
 
 namespace ledfont::cli {
 
 namespace {
-
-std::string hexCode(char32_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
-    return text;
-}
 
 // The run of code points up to the spaces on either side of `at`.
 std::u32string_view wordAround(std::u32string_view line, std::size_t at) {
@@ -63,13 +57,13 @@ compose::Strip addLine(TextFindings& findings, const compose::ComposeFont& font,
 }
 
 std::string codeName(char32_t code) {
-    return hexCode(code) + " \"" + displayValue(compose::encodeUtf8(code)) + "\"";
+    return codePointName(code) + " \"" + displayValue(compose::encodeUtf8(code)) + "\"";
 }
 
 std::string conjunctName(char32_t first, char32_t second) {
     const char32_t three[] = {first, compose::kVirama, second};
-    return displayPath(compose::encodeUtf8(std::u32string_view(three, 3))) + " (" + hexCode(first) + " " +
-           hexCode(compose::kVirama) + " " + hexCode(second) + ")";
+    return displayPath(compose::encodeUtf8(std::u32string_view(three, 3))) + " (" + codePointName(first) +
+           " " + codePointName(compose::kVirama) + " " + codePointName(second) + ")";
 }
 
 std::string times(int count) {

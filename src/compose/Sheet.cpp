@@ -5,6 +5,7 @@
 #include <string>
 
 #include "font/GlyphCode.h"
+#include "font/TextToByte.h"
 
 namespace ledfont::compose {
 
@@ -44,8 +45,7 @@ const WarningText& textOf(WarningKind kind) {
 }
 
 std::string hexByte(int value) {
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[value >> 4 & 15], kDigits[value & 15]};
+    return hexText(static_cast<unsigned long>(value & 0xFF), 2);
 }
 
 std::string kindLabel(const Glyph& glyph) {

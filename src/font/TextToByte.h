@@ -21,6 +21,11 @@ std::uint8_t textToByte(std::string_view text);
 // place that writes hexadecimal text.
 std::string hexText(unsigned long value, int digits);
 
+// A code point as messages name it: "U+0915", "U+10FFFF".
+inline std::string codePointName(unsigned long code) {
+    return "U+" + hexText(code, 4);
+}
+
 // A byte as two upper-case hexadecimal digits, "00".."FF": the form the HEX records, the glyph codes and
 // the conjunct lists all use.
 inline std::string byteToHexText(std::uint8_t value) {

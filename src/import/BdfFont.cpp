@@ -7,6 +7,7 @@
 
 #include "font/Error.h"
 #include "font/FontPath.h"
+#include "font/TextToByte.h"
 #include "import/TextLines.h"
 
 namespace ledfont::import {
@@ -14,22 +15,6 @@ namespace ledfont::import {
 namespace {
 
 constexpr long long kLargest = 1 << 20;
-
-// The words of a line, split at blanks.
-std::vector<std::string_view> wordsOf(std::string_view line) {
-    std::vector<std::string_view> words;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        const std::size_t start = line.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        const std::size_t end = std::min(line.find_first_of(" \t", start), line.size());
-        words.push_back(line.substr(start, end - start));
-        at = end;
-    }
-    return words;
-}
 
 class BdfParser {
   public:
@@ -172,7 +157,7 @@ class BdfParser {
             fail("glyph " + glyphName_ + " has no BBX before BITMAP");
         }
         if (*code_ >= 0) {
-            glyphName_ = "U+" + hexCode(*code_);
+            glyphName_ = codePointName(static_cast<unsigned long>(*code_));
             if (!codes_.insert(*code_).second) {
                 fail(glyphName_ + " is given a second time");
             }
@@ -238,14 +223,6 @@ class BdfParser {
         inBitmap_ = false;
         inChar_ = false;
         ++glyphs_;
-    }
-
-    static std::string hexCode(long long code) {
-        std::string digits;
-        for (int shift = code > 0xFFFF ? 20 : 12; shift >= 0; shift -= 4) {
-            digits += "0123456789ABCDEF"[(code >> shift) & 15];
-        }
-        return digits;
     }
 
     std::array<std::optional<GlyphImage>, kBlockSize>& block_;

@@ -1,5 +1,6 @@
 #include "import/TextLines.h"
 
+#include <algorithm>
 #include <iterator>
 #include <sstream>
 
@@ -9,6 +10,21 @@
 #include "font/TextToByte.h"
 
 namespace ledfont::import {
+
+std::vector<std::string_view> wordsOf(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        const std::size_t start = line.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos) {
+            break;
+        }
+        const std::size_t end = std::min(line.find_first_of(" \t", start), line.size());
+        words.push_back(line.substr(start, end - start));
+        at = end;
+    }
+    return words;
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') {

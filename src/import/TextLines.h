@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ledfont::import {
 
@@ -31,6 +32,9 @@ class TextLines {
     std::string_view rest_;
     long number_ = 0;
 };
+
+// The words of a line, split at blanks and tabs.
+std::vector<std::string_view> wordsOf(std::string_view line);
 
 // The value of a hexadecimal digit of either case, -1 for any other character.
 int hexDigit(char c);

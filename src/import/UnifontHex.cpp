@@ -16,14 +16,6 @@ constexpr char32_t kLastCode = 0x10FFFF;
 constexpr std::size_t kNarrowDigits = 32;
 constexpr std::size_t kWideDigits = 64;
 
-std::string codeName(char32_t code) {
-    std::string digits;
-    for (int shift = code > 0xFFFF ? 20 : 12; shift >= 0; shift -= 4) {
-        digits += "0123456789ABCDEF"[(code >> shift) & 15];
-    }
-    return "U+" + digits;
-}
-
 // Checks one line and gives its code point and image.
 char32_t readLine(std::string_view line, long number, GlyphImage& image) {
     const std::size_t colon = line.find(':');
@@ -48,7 +40,7 @@ char32_t readLine(std::string_view line, long number, GlyphImage& image) {
     }
     const std::string_view digits = line.substr(colon + 1);
     if (digits.size() != kNarrowDigits && digits.size() != kWideDigits) {
-        throw SourceError(number, codeName(code) + " has " + std::to_string(digits.size()) +
+        throw SourceError(number, codePointName(code) + " has " + std::to_string(digits.size()) +
                                       " digits, expected 32 (8x16) or 64 (16x16)");
     }
     const std::size_t perRow = digits.size() / kGlyphRows;
@@ -59,8 +51,8 @@ char32_t readLine(std::string_view line, long number, GlyphImage& image) {
             const char c = digits[r * perRow + i];
             const int d = hexDigit(c);
             if (d < 0) {
-                throw SourceError(
-                    number, shownChar(c) + " in the bitmap of " + codeName(code) + " is not a hex digit");
+                throw SourceError(number, shownChar(c) + " in the bitmap of " + codePointName(code) +
+                                              " is not a hex digit");
             }
             bits = bits << 4 | static_cast<std::uint32_t>(d);
         }
@@ -87,7 +79,7 @@ UnifontHexSource::UnifontHexSource(std::string_view text) {
         GlyphImage image;
         const char32_t code = readLine(line, lines.number(), image);
         if (seen[code]) {
-            throw SourceError(lines.number(), codeName(code) + " is given a second time");
+            throw SourceError(lines.number(), codePointName(code) + " is given a second time");
         }
         seen[code] = true;
         if (code >= kBlockFirst && code < kBlockFirst + kBlockSize) {

@@ -12,6 +12,7 @@
 #include "compose/Sheet.h"
 #include "compose/Warnings.h"
 #include "font/GlyphCode.h"
+#include "font/TextToByte.h"
 #include "ui/QtConvert.h"
 
 namespace ledfont::ui {
@@ -21,11 +22,6 @@ namespace {
 // "Namaste. This is Hindi." in Hindi: consonants, vowel signs, an Ikaar and conjuncts.
 const QString kSample = QStringLiteral("नमस्ते, यह हिन्दी है");
 constexpr int kPanelColumns = 32;
-
-QString codeName(char32_t code) {
-    return QStringLiteral("U+") +
-           QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
-}
 
 }  // namespace
 
@@ -72,8 +68,8 @@ void PreviewWindow::refresh() {
     strip_->setPixmap(QPixmap::fromImage(toQImage(compose::drawStrip(strip, signColumns))));
     missing_->clear();
     for (std::size_t at : strip.missing) {
-        missing_->addItem(
-            QStringLiteral("no glyph for %1 (%2)").arg(codeName(text[at]), QString::fromUcs4(&text[at], 1)));
+        missing_->addItem(QStringLiteral("no glyph for %1 (%2)")
+                              .arg(toQString(codePointName(text[at])), QString::fromUcs4(&text[at], 1)));
     }
     for (std::size_t at : strip.fallbacks) {
         missing_->addItem(QStringLiteral("no conjunct glyph for %1, drawn with the halant")
