@@ -71,7 +71,8 @@ Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t
             }
         }
     }
-    result.centre = static_cast<std::uint8_t>((result.width - 1) / 2);
+    // The middle lit column, (width - 1) div 2, as the record counts centres: from 1, 0 being no centre.
+    result.centre = static_cast<std::uint8_t>((result.width - 1) / 2 + 1);
     return result;
 }
 

@@ -39,20 +39,20 @@ TEST(GlyphFromImage, MovesTheInkLeftAndMeasuresIt) {
         std::vector<std::string> rows;
         int glyph;
         int width;
-        int centre;
+        int centre;  // as the record holds it: the middle column + 1
         GlyphKind kind;
         std::vector<std::pair<int, int>> lit;  // (column, row) after the move
     };
     const std::vector<Case> cases = {
-        {{"...#", "....#"}, 0x15, 2, 0, GlyphKind::Consonant, {{0, 0}, {1, 1}}},
-        {{"", "", "..#....#"}, 0x3F, 6, 2, GlyphKind::Ikaar, {{0, 2}, {5, 2}}},
-        {{"#"}, 0x41, 1, 0, GlyphKind::Vowel, {{0, 0}}},
-        {{}, 0x4D, 16, 7, GlyphKind::Vowel, {}},
-        {{"#..............................#"}, 0x80, 16, 7, GlyphKind::Consonant, {{0, 0}}},
+        {{"...#", "....#"}, 0x15, 2, 1, GlyphKind::Consonant, {{0, 0}, {1, 1}}},
+        {{"", "", "..#....#"}, 0x3F, 6, 3, GlyphKind::Ikaar, {{0, 2}, {5, 2}}},
+        {{"#"}, 0x41, 1, 1, GlyphKind::Vowel, {{0, 0}}},
+        {{}, 0x4D, 16, 8, GlyphKind::Vowel, {}},
+        {{"#..............................#"}, 0x80, 16, 8, GlyphKind::Consonant, {{0, 0}}},
         {{"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ".#.#"},
          0x3E,
          3,
-         1,
+         2,
          GlyphKind::Consonant,
          {{0, 15}, {2, 15}}},
     };
