@@ -29,8 +29,8 @@ struct ImportReport {
 GlyphKind kindOfGlyph(int glyph);
 
 // The glyph record an image gives glyph `glyph`: the ink moved left so that its first lit column is column
-// 0, cut at 16 columns; width its lit extent (16 when nothing is lit), centre on the middle column (width - 1) div 2
-// (stored as that + 1, since the record counts centres from 1), the kind of kindOfGlyph, and `pair`.
+// 0, cut at 16 columns; width its lit extent (16 when nothing is lit), centre on the middle column (width -
+// 1) div 2 (stored as that + 1, since the record counts centres from 1), the kind of kindOfGlyph, and `pair`.
 Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair);
 
 // A font of `kind` as an import starts it: every glyph the empty image, every pair (0, 0), JuktaMode set.

@@ -8,23 +8,10 @@
 #include "compose/Sheet.h"
 #include "compose/Warnings.h"
 #include "font/FontText.h"
+#include "support/RowGlyph.h"
 
 namespace ledfont::test {
 namespace {
-
-// A glyph lighting the first `lit` columns of row `row` only, so that the strip shows where each glyph went.
-Glyph rowGlyph(int width, GlyphKind kind, int centre, int row, int lit,
-               std::array<std::uint8_t, 2> pair = {}) {
-    Glyph glyph;
-    glyph.width = static_cast<std::uint8_t>(width);
-    glyph.kind = kind;
-    glyph.centre = static_cast<std::uint8_t>(centre);
-    glyph.pair = pair;
-    for (int column = 0; column < lit; ++column) {
-        glyph.setLit(column, row, true);
-    }
-    return glyph;
-}
 
 // KA 4 columns on row 0, NA 3 on row 1, SSA 5 on row 2, the vowel sign E 2 on row 3 (centre column 0), the
 // virama 1 on row 4; in a Jukta512 font the conjunct KA-SSA, 6 columns on row 6. Every other glyph is dark.
