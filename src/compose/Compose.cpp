@@ -147,6 +147,18 @@ Strip composeText(const ComposeFont& font, std::u32string_view text) {
     return strip;
 }
 
+std::vector<Placement> emptyGlyphsPlaced(const ComposeFont& font, const Strip& strip) {
+    std::vector<Placement> empty;
+    std::vector<bool> seen(static_cast<std::size_t>(font.glyphCount()));
+    for (const Placement& placed : strip.placements) {
+        if (font.litExtent(placed.glyph) == 0 && !seen[static_cast<std::size_t>(placed.glyph)]) {
+            seen[static_cast<std::size_t>(placed.glyph)] = true;
+            empty.push_back(placed);
+        }
+    }
+    return empty;
+}
+
 std::string stripRows(const Strip& strip) {
     std::string rows;
     rows.reserve(static_cast<std::size_t>((strip.width() + 1) * kGlyphRows));

@@ -96,6 +96,10 @@ struct Strip {
 // or its last lit column, whichever reaches further.
 Strip composeText(const ComposeFont& font, std::u32string_view text);
 
+// The first placement of each glyph the strip draws that has no lit LED, left to right: what shows only as a
+// gap on the sign.
+std::vector<Placement> emptyGlyphsPlaced(const ComposeFont& font, const Strip& strip);
+
 // The strip as 16 lines of '#' (lit) and '.' (dark), each ended by '\n'.
 std::string stripRows(const Strip& strip);
 

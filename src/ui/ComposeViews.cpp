@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <vector>
 
 #include "compose/Picture.h"
 #include "compose/Sheet.h"
@@ -75,16 +74,12 @@ void PreviewWindow::refresh() {
         missing_->addItem(QStringLiteral("no conjunct glyph for %1, drawn with the halant")
                               .arg(QString::fromUcs4(&text[at - 1], 3)));
     }
-    // A glyph not drawn yet shows as a gap; say which, once each.
-    std::vector<bool> listed(static_cast<std::size_t>(font.glyphCount()));
-    for (const compose::Placement& placed : strip.placements) {
-        if (font.litExtent(placed.glyph) == 0 && !listed[static_cast<std::size_t>(placed.glyph)]) {
-            listed[static_cast<std::size_t>(placed.glyph)] = true;
-            const int codes = placed.glyph >= compose::kFirstConjunct ? 3 : 1;  // a conjunct stands for three
-            missing_->addItem(QStringLiteral("%1 is empty (%2)")
-                                  .arg(QString::fromUcs4(&text[placed.at], codes),
-                                       toQString(glyphCode(kind, placed.glyph))));
-        }
+    // A glyph not drawn yet shows only as a gap; say which.
+    for (const compose::Placement& placed : compose::emptyGlyphsPlaced(font, strip)) {
+        const int codes = placed.glyph >= compose::kFirstConjunct ? 3 : 1;  // a conjunct stands for three
+        missing_->addItem(
+            QStringLiteral("%1 is empty (%2)")
+                .arg(QString::fromUcs4(&text[placed.at], codes), toQString(glyphCode(kind, placed.glyph))));
     }
     if (strip.width() > signColumns) {
         missing_->addItem(QStringLiteral("the text is %1 columns wide, wider than the sign's %2")

@@ -4,23 +4,12 @@
 
 #include <utility>
 
+#include "support/RowGlyph.h"
+
 namespace ledfont::compose {
 namespace {
 
-// A glyph that lights `lit` columns of one row: each test glyph has a row of its own, so the strip shows
-// where each was drawn.
-Glyph rowGlyph(int width, GlyphKind kind, int centre, int row, int lit,
-               std::array<std::uint8_t, 2> pair = {}) {
-    Glyph glyph;
-    glyph.width = static_cast<std::uint8_t>(width);
-    glyph.kind = kind;
-    glyph.centre = static_cast<std::uint8_t>(centre);
-    for (int column = 0; column < lit; ++column) {
-        glyph.setLit(column, row, true);
-    }
-    glyph.pair = pair;
-    return glyph;
-}
+using test::rowGlyph;
 
 constexpr char32_t kKa = 0x0915, kNa = 0x0928, kRa = 0x0930, kSsa = 0x0937, kI = 0x093F, kU = 0x0941,
                    kE = 0x0947;
@@ -129,6 +118,18 @@ TEST(ComposeText, PlacesGlyphsAsTheSignDoes) {
         EXPECT_EQ(strip.missing, c.missing);
         EXPECT_EQ(strip.fallbacks, c.fallbacks);
     }
+}
+
+TEST(ComposeText, ListsEachEmptyGlyphDrawnOnceAtItsFirstPlace) {
+    FontTables tables = testFont(FontKind::Jukta512);
+    // A conjunct glyph with a pair but no LED yet, as one is before it is drawn.
+    setGlyph(tables, 150, rowGlyph(6, GlyphKind::Consonant, 3, 0, 0, {0x28, 0x15}), true);
+    const ComposeFont font(tables, FontKind::Jukta512);
+    constexpr char32_t kAa = 0x0906;  // dark in the test font
+    const Strip strip = composeText(font, std::u32string{kKa, kAa, kNa, kVirama, kKa, kAa, kSpace, kNa});
+    EXPECT_EQ(emptyGlyphsPlaced(font, strip),
+              (std::vector<Placement>{{glyphOfCode(kAa), 4, 1}, {150, 12, 2}}));
+    EXPECT_TRUE(emptyGlyphsPlaced(font, composeText(font, std::u32string{kKa, kNa})).empty());
 }
 
 }  // namespace
