@@ -19,7 +19,37 @@ std::uint16_t reversedRows(std::uint16_t column) {
     return out;
 }
 
+const ToolCommand kTools[] = {
+    {GlyphTool::Clear, "actClearGlyph", "C&lear", ""},
+    {GlyphTool::Fill, "actFillGlyph", "&Fill", ""},
+    {GlyphTool::Invert, "actInvertGlyph", "&Invert", ""},
+    {GlyphTool::ShiftLeft, "actShiftLeft", "Shift &Left", "Alt+Left"},
+    {GlyphTool::ShiftRight, "actShiftRight", "Shift &Right", "Alt+Right"},
+    {GlyphTool::ShiftUp, "actShiftUp", "Shift &Up", "Alt+Up"},
+    {GlyphTool::ShiftDown, "actShiftDown", "Shift &Down", "Alt+Down"},
+    {GlyphTool::FlipHorizontal, "actFlipHorizontal", "Flip &Horizontally", ""},
+    {GlyphTool::FlipVertical, "actFlipVertical", "Flip &Vertically", ""},
+};
+
 }  // namespace
+
+std::span<const ToolCommand> toolCommands() {
+    return kTools;
+}
+
+std::string toolLabel(GlyphTool tool) {
+    std::string label;
+    for (const ToolCommand& command : kTools) {
+        if (command.tool == tool) {
+            for (const char* c = command.text; *c != '\0'; ++c) {
+                if (*c != '&') {
+                    label += *c;
+                }
+            }
+        }
+    }
+    return label;
+}
 
 GlyphDraft applyTool(GlyphTool tool, const GlyphDraft& draft, int width) {
     Columns columns = draft.columns();

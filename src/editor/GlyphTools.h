@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+#include <string>
+
 #include "editor/GlyphDraft.h"
 
 namespace ledfont::editor {
@@ -19,5 +22,18 @@ enum class GlyphTool {
 };
 
 GlyphDraft applyTool(GlyphTool tool, const GlyphDraft& draft, int width);
+
+// How the editor offers a tool: the command's object name, its menu text (with & before the access key;
+// without it, the undo label) and its shortcut in portable text, empty for none.
+struct ToolCommand {
+    GlyphTool tool;
+    const char* name;
+    const char* text;
+    const char* shortcut;
+};
+// Every tool, in menu order.
+std::span<const ToolCommand> toolCommands();
+// The text of `tool` without its access key mark, e.g. "Shift Left".
+std::string toolLabel(GlyphTool tool);
 
 }  // namespace ledfont::editor

@@ -138,6 +138,34 @@ void LedCanvas::ShowDraft(const GlyphDraft& draft) {
     }
 }
 
+void LedCanvas::ShowGlyph(const Glyph& glyph) {
+    pic_.clear();
+    draft_.clear();
+    DrawGrid();
+    for (int c = 0; c < kCells; ++c) {
+        for (int r = 0; r < kCells; ++r) {
+            if (glyph.lit(c, r)) {
+                OnLED(c, r);
+            }
+        }
+    }
+    ColsClick(glyph.width - 1);
+    CentreClick(glyph.centre - 1);
+}
+
+void LedCanvas::Follow(const Glyph& glyph) {
+    GlyphDraft draft;
+    draft.setColumns(glyph.columns);
+    ShowDraft(draft);
+    if (limitWidth_ != glyph.width) {
+        ColsClick(glyph.width - 1);
+    }
+    const auto left = static_cast<float>((glyph.centre - 1) * pic_.outerWidth() / 16 + pic_.outerLeft());
+    if (markerLeft_ != left) {
+        CentreClick(glyph.centre - 1);
+    }
+}
+
 void LedCanvas::ShowPicture(const CanvasPicture& picture) {
     pic_.clear();
     draft_.clear();

@@ -64,6 +64,12 @@ class LedCanvas {
     // Lights and darkens the LEDs that differ from `draft`; the lines and the marker stay.
     void ShowDraft(const GlyphDraft& draft);
 
+    // Draws `glyph` anew, as showing a stored glyph does: the picture cleared and gridded, its lit LEDs,
+    // then the grid and limit line of its width and the marker over its centre, as the lists draw them.
+    void ShowGlyph(const Glyph& glyph);
+    // Draws only what differs between `glyph` and the picture: LEDs, the limit line, the marker.
+    void Follow(const Glyph& glyph);
+
     CanvasPicture picture() const { return {draft_, limitWidth_, markerLeft_}; }
     // Draws `picture` from a cleared surface: the grid, the LEDs, the limit line, the marker.
     void ShowPicture(const CanvasPicture& picture);

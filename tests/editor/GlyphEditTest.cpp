@@ -90,20 +90,27 @@ TEST(GlyphTarget, IndicesCodesAndCharactersOfEachKind) {
     }
 }
 
-TEST(UndoHistory, KeepsItsLimitAndDropsTheRedoOnANewStep) {
+TEST(UndoHistory, KeepsItsLimitAndLabelsAndDropsTheRedoOnANewStep) {
     UndoHistory<int> history(3);
+    EXPECT_EQ(history.undoLabel(), "");
     for (int state = 0; state < 5; ++state) {
-        history.push(state);
+        history.push(state, "step " + std::to_string(state));
     }
     int now = 5;
     std::vector<int> back;
+    std::vector<std::string> labels;
     while (history.canUndo()) {
+        labels.push_back(history.undoLabel());
         back.push_back(now = history.undo(now));
     }
     EXPECT_EQ(back, (std::vector<int>{4, 3, 2}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"step 4", "step 3", "step 2"}));
+    EXPECT_EQ(history.redoLabel(), "step 2");
     EXPECT_EQ(history.redo(now), 3);
+    EXPECT_EQ(history.undoLabel(), "step 2");
     history.push(9);
     EXPECT_FALSE(history.canRedo());
+    EXPECT_EQ(history.redoLabel(), "");
 }
 
 }  // namespace
