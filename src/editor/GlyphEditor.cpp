@@ -201,8 +201,7 @@ void GlyphEditor::goTo(int index) {
     step.commit();
 }
 
-void GlyphEditor::paintCell(int button, float x, float y) {
-    const int column = pointerToCell(x), row = pointerToCell(y);
+void GlyphEditor::paintCell(int button, int column, int row) {
     if (button != kLeftButton && button != kRightButton) {
         return;  // the middle button paints nothing
     }
@@ -210,23 +209,36 @@ void GlyphEditor::paintCell(int button, float x, float y) {
         return;  // a cell outside the grid leaves no trace
     }
     shown_.draft.setLit(column, row, button == kLeftButton);
-    notify(Change::Draft);
 }
 
 void GlyphEditor::beginStroke(int button, float x, float y) {
     endStroke();
+    const Cell cell{pointerToCell(x), pointerToCell(y)};
     strokeBefore_ = state();
-    paintCell(button, x, y);
+    paintCell(button, cell.column, cell.row);
+    strokeButton_ = button;
+    strokeCell_ = cell;
+    notify(Change::Draft);
 }
 
 void GlyphEditor::paint(int button, float x, float y) {
     if (button != kLeftButton && button != kRightButton) {
-        return;  // no button, both, or the middle one: a move that paints nothing
+        strokeCell_.reset();  // no button, both, or the middle one: a move that paints nothing
+        return;
     }
+    const Cell cell{pointerToCell(x), pointerToCell(y)};
     if (!strokeBefore_) {
         strokeBefore_ = state();
     }
-    paintCell(button, x, y);
+    // Every cell on the way from the cell painted last, however fast the pointer moved.
+    if (strokeCell_ && strokeButton_ == button) {
+        visitLine(*strokeCell_, cell, [&](Cell on) { paintCell(button, on.column, on.row); });
+    } else {
+        paintCell(button, cell.column, cell.row);
+    }
+    strokeButton_ = button;
+    strokeCell_ = cell;
+    notify(Change::Draft);
 }
 
 void GlyphEditor::endStroke() {
@@ -235,6 +247,7 @@ void GlyphEditor::endStroke() {
     }
     EditState before = std::move(*strokeBefore_);
     strokeBefore_.reset();
+    strokeCell_.reset();
     if (!(state() == before)) {
         history_.push(std::move(before), "Paint");
         notify(Change::History);

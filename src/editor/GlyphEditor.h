@@ -10,6 +10,7 @@
 
 #include "editor/GlyphTools.h"
 #include "editor/GlyphTransfer.h"
+#include "editor/LedCanvas.h"
 #include "editor/UndoHistory.h"
 #include "font/FontDocument.h"
 #include "font/FontTables.h"
@@ -96,8 +97,9 @@ class GlyphEditor {
     bool canGoNext() const { return nextGlyph(glyph(), font().JuktaMode) != glyph(); }
     bool canGoPrevious() const { return previousGlyph(glyph()) != glyph(); }
 
-    // A stroke, from the press to the release, is one step. The button codes are the canvas's (kLeftButton,
-    // kRightButton); positions in canvas units.
+    // A stroke, from the press to the release, is one step; a move with the button of the press paints
+    // every cell on the straight line from the cell painted last. The button codes are the canvas's
+    // (kLeftButton, kRightButton); positions in canvas units.
     void beginStroke(int button, float x, float y);
     void paint(int button, float x, float y);
     void endStroke();
@@ -148,7 +150,7 @@ class GlyphEditor {
     void showGlyph(int index);
     void storeGlyph(int index);
     void storeAndShow(int index);
-    void paintCell(int button, float x, float y);
+    void paintCell(int button, int column, int row);
     void rememberShown();
     void startHistory();
 
@@ -156,7 +158,10 @@ class GlyphEditor {
     ShownGlyph shown_;
     UndoHistory<EditState> history_;
     int depth_ = 0;
+    // The stroke under way: the state before it, the button painting and the cell it painted last.
     std::optional<EditState> strokeBefore_;
+    int strokeButton_ = 0;
+    std::optional<Cell> strokeCell_;
     std::optional<GlyphRecord> shownRecord_;
     std::vector<Listener> listeners_;
 };

@@ -53,25 +53,27 @@ std::string toolLabel(GlyphTool tool) {
 
 GlyphDraft applyTool(GlyphTool tool, const GlyphDraft& draft, int width) {
     Columns columns = draft.columns();
+    const auto inWidth = columns.begin() + std::clamp(width, 0, kGlyphColumns);
     switch (tool) {
         case GlyphTool::Clear:
             columns.fill(0);
             break;
         case GlyphTool::Fill:
-            columns.fill(0xFFFF);
+            std::fill(columns.begin(), inWidth, std::uint16_t{0xFFFF});
             break;
         case GlyphTool::Invert:
-            for (auto& column : columns) {
-                column = static_cast<std::uint16_t>(~column);
-            }
+            std::for_each(columns.begin(), inWidth,
+                          [](std::uint16_t& column) { column = static_cast<std::uint16_t>(~column); });
             break;
         case GlyphTool::ShiftLeft:
             std::shift_left(columns.begin(), columns.end(), 1);
             columns.back() = 0;
             break;
         case GlyphTool::ShiftRight:
-            std::shift_right(columns.begin(), columns.end(), 1);
-            columns.front() = 0;
+            if (inWidth != columns.begin()) {
+                std::shift_right(columns.begin(), inWidth, 1);
+                columns.front() = 0;
+            }
             break;
         case GlyphTool::ShiftUp:  // row 0 is the top one, bit 0 of a column
             for (auto& column : columns) {
@@ -84,7 +86,7 @@ GlyphDraft applyTool(GlyphTool tool, const GlyphDraft& draft, int width) {
             }
             break;
         case GlyphTool::FlipHorizontal:
-            std::reverse(columns.begin(), columns.begin() + std::clamp(width, 0, kGlyphColumns));
+            std::reverse(columns.begin(), inWidth);
             break;
         case GlyphTool::FlipVertical:
             for (auto& column : columns) {

@@ -1,6 +1,9 @@
 #include "editor/LedCanvas.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
 
 namespace ledfont::editor {
@@ -80,21 +83,80 @@ void LedCanvas::PutChar(int cols, const CharMapArray& source) {
     lightClearedBits(*this, cols, [&](int i) { return source(i); });
 }
 
-void LedCanvas::MouseDown(int button, float x, float y) {
-    int col = pointerToCell(x), row = pointerToCell(y);
+void LedCanvas::paintCell(int button, int col, int row) {
     if (button == kLeftButton) {
         OnLED(col, row);
     } else if (button == kRightButton) {
         OffLED(col, row);
     }
+}
+
+void visitLine(Cell from, Cell to, const std::function<void(Cell)>& visit) {
+    const std::int64_t dx = std::int64_t{to.column} - from.column;
+    const std::int64_t dy = std::int64_t{to.row} - from.row;
+    const std::int64_t steps = std::max(std::abs(dx), std::abs(dy));
+    // Step i lies at from + i/steps of the way, rounded; the steps that can reach the grid (cells -1..16,
+    // to be safe at the rounding) are a run, since both coordinates move one way only.
+    std::int64_t first = 1;
+    std::int64_t last = steps;
+    const auto narrow = [&](std::int64_t start, std::int64_t delta) {
+        if (delta == 0) {
+            if (start < -1 || start > kCells) {
+                last = 0;
+            }
+            return;
+        }
+        // start + i * delta / steps within -1..kCells, for i in whole steps.
+        std::int64_t low = ((-1 - start) * steps) / delta;
+        std::int64_t high = ((kCells - start) * steps) / delta;
+        if (low > high) {
+            std::swap(low, high);
+        }
+        first = std::max(first, low - 1);
+        last = std::min(last, high + 1);
+    };
+    narrow(from.column, dx);
+    narrow(from.row, dy);
+    const auto along = [steps](std::int64_t start, std::int64_t delta, std::int64_t i) {
+        // Rounded to the nearest cell, halves away from the start, the same way both directions.
+        const std::int64_t scaled = 2 * i * delta;
+        const std::int64_t offset = (std::abs(scaled) + steps) / (2 * steps);
+        return static_cast<int>(start + (scaled < 0 ? -offset : offset));
+    };
+    for (std::int64_t i = first; i <= last; ++i) {
+        visit({along(from.column, dx, i), along(from.row, dy, i)});
+    }
+    if (last < steps) {
+        visit(to);  // the pointer's own cell, even far outside
+    }
+}
+
+void LedCanvas::paintLine(int button, Cell from, Cell to) {
+    visitLine(from, to, [&](Cell cell) { paintCell(button, cell.column, cell.row); });
+}
+
+void LedCanvas::MouseDown(int button, float x, float y) {
+    const Cell cell{pointerToCell(x), pointerToCell(y)};
+    paintCell(button, cell.column, cell.row);
+    strokeButton_ = button;
+    strokeCell_ = cell;
     GetMap();
 }
 
 void LedCanvas::MouseMove(int button, float x, float y) {
     if (button != kLeftButton && button != kRightButton) {
+        strokeCell_.reset();
         return;
     }
-    MouseDown(button, x, y);
+    const Cell cell{pointerToCell(x), pointerToCell(y)};
+    if (strokeCell_ && strokeButton_ == button) {
+        paintLine(button, *strokeCell_, cell);
+    } else {
+        paintCell(button, cell.column, cell.row);
+    }
+    strokeButton_ = button;
+    strokeCell_ = cell;
+    GetMap();
 }
 
 void LedCanvas::DrawLimitLine(int width) {

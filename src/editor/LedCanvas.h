@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "editor/GlyphDraft.h"
@@ -30,6 +31,18 @@ constexpr int kCells = 16;
 // The pointer coordinate to a cell index: round half to even, then divide by 10 towards zero.
 int pointerToCell(float v);
 
+// A cell of the grid, or outside it (column or row beyond 0..15).
+struct Cell {
+    int column = 0;
+    int row = 0;
+    bool operator==(const Cell&) const = default;
+};
+
+// The cells a drag paints from the cell painted last, `from`, to the pointer's cell `to`: those of the
+// straight line of cells one step apart after `from` that can reach the grid, then `to` itself when it lies
+// far outside.
+void visitLine(Cell from, Cell to, const std::function<void(Cell)>& visit);
+
 // The 16 x 16 LED grid drawn on a picture surface. Every LED drawn lands in the draft too, and GetMap
 // reads the draft back into CharMap: the same bits as reading the colour at every cell centre (black
 // meaning dark), since nothing but an LED box ever covers a cell centre and a cleared picture is black.
@@ -46,6 +59,8 @@ class LedCanvas {
     // stop a cols of 26 or more at index 51.
     void PutChar(int cols, const CharMapArray& source);
 
+    // A press paints the cell under the pointer; a move with the same button held paints every cell on the
+    // straight line from the cell painted last, so a fast stroke leaves no gaps.
     void MouseDown(int button, float x, float y);
     void MouseMove(int button, float x, float y);
 
@@ -76,6 +91,9 @@ class LedCanvas {
 
   private:
     void ledBox(int x, int y, Colour colour);
+    void paintCell(int button, int col, int row);
+    // Paints the cells from the one after `from` to `to`, as a line of cells one step apart.
+    void paintLine(int button, Cell from, Cell to);
 
     PictureSurface& pic_;
     CharMapArray& charMap_;
@@ -83,6 +101,9 @@ class LedCanvas {
     // A grid drawn covers the limit line, which always stands on a grid line.
     std::optional<int> limitWidth_;
     std::optional<float> markerLeft_;
+    // The stroke under way: the button painting and the cell it painted last.
+    int strokeButton_ = 0;
+    std::optional<Cell> strokeCell_;
 };
 
 }  // namespace ledfont::editor

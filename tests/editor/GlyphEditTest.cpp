@@ -44,6 +44,16 @@ TEST(GlyphTools, EachToolOnAKnownGlyph) {
         {GlyphTool::FlipVertical, 16,
          draftOf({"...#", "", "", "", "", "", "", "", "", "", "", "", "", "", ".#..", "#..#"})},
         {GlyphTool::Clear, 16, GlyphDraft{}},
+        // Within a width of 3, column 3 stays as it is: nothing is lit beyond the width.
+        {GlyphTool::ShiftRight, 3,
+         draftOf({".#.#", "..#.", "", "", "", "", "", "", "", "", "", "", "", "", "", "...#"})},
+        {GlyphTool::Fill, 3,
+         draftOf({"####", "###.", "###", "###", "###", "###", "###", "###", "###", "###", "###", "###", "###",
+                  "###", "###", "####"})},
+        {GlyphTool::Invert, 3,
+         draftOf({".###", "#.#.", "###", "###", "###", "###", "###", "###", "###", "###", "###", "###", "###",
+                  "###", "###", "####"})},
+        {GlyphTool::ShiftRight, 0, glyph},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(applyTool(c.tool, glyph, c.width), c.expected)

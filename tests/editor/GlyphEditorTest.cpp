@@ -288,6 +288,46 @@ TEST_F(GlyphEditorTest, PressAndDragLightThenDarkenCells) {
     expectMapMatchesPicture();
 }
 
+// A drag that the pointer crosses faster than one cell a move still paints every cell on its way.
+TEST_F(GlyphEditorTest, AStrokeJoinsThePointsItsMovesReport) {
+    const struct {
+        const char* what;
+        int button;
+        std::vector<std::pair<float, float>> points;  // the press, then the moves, in canvas units
+        int lit;
+        std::vector<std::pair<int, int>> cells;  // lit (left button) or dark (right button)
+    } cases[] = {
+        {"a row", kLeftButton, {{25, 55}, {95, 55}}, 8, {{2, 5}, {5, 5}, {9, 5}}},
+        {"a slope", kLeftButton, {{5, 5}, {45, 25}}, 5, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
+        {"far off the picture and back", kLeftButton, {{55, 5}, {-1.0e8f, 5}, {25, 5}}, 6, {{0, 0}, {5, 0}}},
+        {"darkening a column", kRightButton, {{5, 5}, {5, 155}}, 256 - 16, {{0, 0}, {0, 8}, {0, 15}}},
+    };
+    for (const auto& c : cases) {
+        editor.applyTool(GlyphTool::Clear);
+        if (c.button == kRightButton) {
+            editor.setWidth(16);
+            editor.applyTool(GlyphTool::Fill);
+        }
+        editor.beginStroke(c.button, c.points[0].first, c.points[0].second);
+        for (std::size_t i = 1; i < c.points.size(); ++i) {
+            editor.paint(c.button, c.points[i].first, c.points[i].second);
+        }
+        editor.endStroke();
+        EXPECT_EQ(litCount(), c.lit) << c.what;
+        for (auto [column, row] : c.cells) {
+            EXPECT_EQ(lit(column, row), c.button == kLeftButton) << c.what << " " << column << "," << row;
+        }
+        EXPECT_EQ(editor.undoLabel(), "Paint") << c.what;
+    }
+    // A move without a button ends the joining: the next move paints its own cell only.
+    editor.applyTool(GlyphTool::Clear);
+    editor.beginStroke(kLeftButton, 5, 5);
+    editor.paint(0, 85, 5);
+    editor.paint(kLeftButton, 155, 5);
+    editor.endStroke();
+    EXPECT_EQ(litCount(), 2);
+}
+
 TEST_F(GlyphEditorTest, PointerPositionsToCells) {
     // Half goes to the even neighbour, then division truncates towards zero; outside the grid nothing shows.
     const std::tuple<float, float, int, int> cases[] = {
@@ -319,7 +359,7 @@ TEST_F(GlyphEditorTest, WidthAndCentreMoveTheLineAndTheMarker) {
 TEST_F(GlyphEditorTest, ToolsActOnTheDraftOnlyAndSayWhenTheyChangeSomething) {
     const FontTables font = editor.font();
     editor.applyTool(GlyphTool::Fill);
-    EXPECT_EQ(litCount(), 256);
+    EXPECT_EQ(litCount(), 8 * 16) << "the width's columns 0..7 only";
     EXPECT_FALSE(editor.toolChanges(GlyphTool::Fill));
     editor.applyTool(GlyphTool::Clear);
     EXPECT_FALSE(editor.toolChanges(GlyphTool::ShiftLeft)) << "nothing to move";

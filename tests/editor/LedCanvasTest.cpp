@@ -4,7 +4,11 @@
 
 #include "editor/Raster.h"
 
+#include <array>
+#include <cstdint>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace ledfont::editor {
 namespace {
@@ -133,6 +137,66 @@ TEST_F(LedCanvasTest, MouseMovePaintsOnlyWithLeftOrRightAlone) {
     canvas.MouseDown(kLeftButton, 25, 25);
     canvas.MouseDown(kRightButton, 25, 25);
     EXPECT_EQ(litCount(), 0) << "the right button darkens on a press too";
+}
+
+// A drag that the pointer crosses faster than one cell a move still paints every cell on its way.
+TEST_F(LedCanvasTest, AStrokeJoinsThePointsItsMovesReport) {
+    const auto cellsLit = [&] {
+        std::vector<Cell> cells;
+        for (int c = 0; c < 16; ++c) {
+            for (int r = 0; r < 16; ++r) {
+                if (lit(c, r)) {
+                    cells.push_back({c, r});
+                }
+            }
+        }
+        return cells;
+    };
+    const struct {
+        const char* what;
+        std::vector<std::pair<float, float>> points;  // the press, then the moves, in canvas units
+        std::vector<Cell> expected;
+    } cases[] = {
+        {"a row", {{25, 55}, {95, 55}}, {{2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}}},
+        {"a diagonal, back and up", {{35, 35}, {5, 5}}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+        {"a slope, rounded to the nearest cell",
+         {{5, 5}, {45, 25}},
+         {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
+        {"two moves", {{5, 155}, {5, 135}, {25, 135}}, {{0, 13}, {0, 14}, {0, 15}, {1, 13}, {2, 13}}},
+        {"far off the picture", {{55, 5}, {-1.0e8f, 5}}, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}}},
+        {"from far off back in", {{1.0e8f, 1.0e8f}, {145, 145}}, {{14, 14}, {15, 15}}},
+    };
+    for (const auto& c : cases) {
+        canvas.Clear();
+        canvas.MouseDown(kLeftButton, c.points[0].first, c.points[0].second);
+        for (std::size_t i = 1; i < c.points.size(); ++i) {
+            canvas.MouseMove(kLeftButton, c.points[i].first, c.points[i].second);
+        }
+        EXPECT_EQ(cellsLit(), c.expected) << c.what;
+    }
+
+    // The right button darkens along its line; a move without a button ends the stroke, and a move with
+    // another button than the press starts a new one.
+    GlyphDraft allLit;
+    allLit.setColumns(std::array<std::uint16_t, 16>{0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
+                                                    0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
+                                                    0xFFFF, 0xFFFF});
+    canvas.ShowDraft(allLit);
+    canvas.MouseDown(kRightButton, 5, 5);
+    canvas.MouseMove(kRightButton, 155, 5);
+    for (int c = 0; c < 16; ++c) {
+        EXPECT_FALSE(lit(c, 0)) << c;
+    }
+    canvas.Clear();
+    canvas.MouseDown(kLeftButton, 5, 5);
+    canvas.MouseMove(0, 55, 5);
+    canvas.MouseMove(kLeftButton, 105, 5);
+    canvas.MouseMove(kRightButton, 155, 155);
+    canvas.MouseMove(kLeftButton, 155, 105);
+    EXPECT_EQ(cellsLit(), (std::vector<Cell>{{0, 0}, {10, 0}, {15, 10}}));
+    charMap.set(0, 17);
+    canvas.MouseMove(kLeftButton, 5, 5);
+    EXPECT_EQ(charMap(0), 0xFE) << "a joined move refreshes CharMap as a press does";
 }
 
 TEST_F(LedCanvasTest, OnlyTheLatestLimitLineIsGreenAndDrawGridKeepsLeds) {

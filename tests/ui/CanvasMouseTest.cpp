@@ -45,11 +45,14 @@ TEST_F(CanvasMouseTest, PressAndDragLightThenDarkenCells) {
 
 TEST_F(CanvasMouseTest, DragOutsideThePictureStillReachesTheEdgeCells) {
     const int y = cellCentre(1, 7).y();
-    // A few pixels left of the picture is just below canvas x 0: still column 0; far outside shows nothing.
-    drag(Qt::LeftButton,
-         {cellCentre(1, 7), QPoint(-3, y), QPoint(-100, -100), QPoint(pic()->width() + 50, y)});
+    // A few pixels left of the picture is just below canvas x 0: still column 0; far outside shows nothing,
+    // and the way back in from there paints the cells from the edge on.
+    drag(Qt::LeftButton, {cellCentre(1, 7), QPoint(-3, y), QPoint(-100, -100), QPoint(-100, y)});
     EXPECT_TRUE(lit(0, 7));
     EXPECT_EQ(litCount(), 2);
+    drag(Qt::LeftButton, {QPoint(-100, y), cellCentre(3, 7)});
+    EXPECT_TRUE(lit(2, 7) && lit(3, 7));
+    EXPECT_EQ(litCount(), 4);
     expectMapMatchesPicture();
     EXPECT_TRUE(messages.empty());
 }

@@ -152,10 +152,11 @@ TEST_F(EditingWindowTest, ToolsActOnTheCanvasOnlyAndAreEnabledWhenTheyChangeSome
     trigger("actFlipVertical");
     EXPECT_TRUE(lit(2, 14));
     trigger("actInvertGlyph");
-    EXPECT_EQ(litCount(), 255);
+    EXPECT_EQ(litCount(), 4 * 16 - 1) << "the width's columns 0..3 only";
     EXPECT_FALSE(lit(2, 14));
+    EXPECT_FALSE(lit(4, 0)) << "no tool lights an LED beyond the width";
     trigger("actFillGlyph");
-    EXPECT_EQ(litCount(), 256);
+    EXPECT_EQ(litCount(), 4 * 16);
     EXPECT_EQ(static_cast<const FontTables&>(tables()), font) << "no tool stores into the font";
 }
 
