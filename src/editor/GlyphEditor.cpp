@@ -137,6 +137,7 @@ void GlyphEditor::showGlyph(int index) {
     const Glyph stored = recordAt(font().FontData, index);
     ShownGlyph shown = shown_;
     shown.glyph = index;
+    shown.fromFont = true;
     if (index == kCaptionGlyph) {
         shown.caption = view.width;
     }

@@ -21,6 +21,8 @@ namespace ledfont::editor {
 // The glyph shown and the draft of it that the editing controls show.
 struct ShownGlyph {
     int glyph = 0;
+    // False until a glyph has been shown from the font: there is no code to show before.
+    bool fromFont = false;
     // Width and centre as the lists hold them (0 for no selection), the kind of the option set, the LEDs.
     // Its pair is unused: the pair lives in the texts and lists below.
     Glyph draft;

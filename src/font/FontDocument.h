@@ -19,8 +19,6 @@ class FontDocument {
     using Listener = std::function<void(int glyph)>;
 
     const FontTables& tables() const { return tables_; }
-    // Direct access for code that fills the tables wholesale (and for tests); no listener hears of it.
-    FontTables& rawTables() { return tables_; }
     FontKind kind() const { return kindOf(tables_.JuktaMode); }
 
     // The file chosen for the next load, save or export: the file list's selection, not necessarily the

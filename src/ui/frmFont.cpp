@@ -73,14 +73,11 @@ frmFont::frmFont(QWidget* parent) : QWidget(parent) {
     createControls();
     applyInitialProperties();
     bindControls();
-    canvas_ = std::make_unique<editor::LedCanvas>(*pic, session_.CharMap);
     createActions();
     connectHandlers();
     orderTabs();
     startUp();
     fitToFont();
-    stepDepth_ = 0;
-    startHistory();
 }
 
 frmFont::~frmFont() = default;
@@ -112,9 +109,8 @@ void frmFont::bindControls() {
     pic->setMarker(shpCentre);
     cmbCols = child<ListCombo>(this, "cmbCols");
     cmbCentre = child<ListCombo>(this, "cmbCentre");
-    optConst = child<QRadioButton>(this, "optConst");
-    optVowel = child<QRadioButton>(this, "optVowel");
-    optIkaar = child<QRadioButton>(this, "optIkaar");
+    optKind = {child<QRadioButton>(this, "optConst"), child<QRadioButton>(this, "optVowel"),
+               child<QRadioButton>(this, "optIkaar")};
     lblLoc = child<QLabel>(this, "lblLoc");
     cmdShowDec = child<QPushButton>(this, "cmdShowDec");
     cmdShowInc = child<QPushButton>(this, "cmdShowInc");
@@ -134,14 +130,22 @@ void frmFont::connectHandlers() {
     connect(pic, &CanvasWidget::mouseDown, this, &frmFont::pic_MouseDown);
     connect(pic, &CanvasWidget::mouseMove, this, &frmFont::pic_MouseMove);
     connect(pic, &CanvasWidget::mouseUp, this, &frmFont::pic_MouseUp);
-    // Choosing a kind is a step of its own; `clicked` comes only from the user.
-    for (QRadioButton* option : {optConst, optVowel, optIkaar}) {
-        connect(option, &QRadioButton::clicked, this, [this] { checkpoint(); });
+    // `clicked` comes only from the user.
+    for (int kind = 0; kind < 3; ++kind) {
+        connect(optKind[static_cast<std::size_t>(kind)], &QRadioButton::clicked, this,
+                [this, kind] { editor_.setKind(kind); });
     }
     connect(cmbCols, &ListCombo::click, this, &frmFont::cmbCols_Click);
     connect(cmbCentre, &ListCombo::click, this, &frmFont::cmbCentre_Click);
     for (int k = 0; k < kPairBytes; ++k) {
         connect(cmbJuk[static_cast<std::size_t>(k)], &ListCombo::click, this, [this, k] { cmbJuk_Click(k); });
+        // The boxes take no typing; text written there other than by render() is still what is stored.
+        connect(txtJukta[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
+                [this, k](const QString& text) {
+                    if (!rendering_) {
+                        editor_.setPairText(k, toStdString(text));
+                    }
+                });
     }
     connect(cmdShowDec, &QPushButton::clicked, this, &frmFont::cmdShowDec_Click);
     connect(cmdShowInc, &QPushButton::clicked, this, &frmFont::cmdShowInc_Click);
@@ -173,23 +177,21 @@ void frmFont::orderTabs() {
 }
 
 void frmFont::startUp() {
-    // The raster is the 161 x 161 canvas scale itself; the grid goes on the black picture first.
-    canvas_->DrawGrid();
+    // The canvas view draws the start-up grid with the lists' first choices; the controls follow it.
+    canvasView_ = std::make_unique<editor::CanvasView>(editor_, *pic);
+    editor_.addListener([this](editor::GlyphEditor::Change change) { render(change); });
     for (int width = 1; width <= 16; ++width) {
         cmbCols->addItem(QString::number(width));
     }
-    cmbCols->setListIndex(7);
     for (int centre = 1; centre <= 15; ++centre) {
         cmbCentre->addItem(QString::number(centre));
     }
-    cmbCentre->setListIndex(0);
     for (int i = 0; i < editor::kConjunctEntries; ++i) {
         QString text = toQString(byteToHexText(static_cast<std::uint8_t>(i)));
         cmbJuk[0]->addItem(text);
         cmbJuk[1]->addItem(text);
     }
-    cmbJuk[0]->setListIndex(0);
-    cmbJuk[1]->setListIndex(1);
+    renderGlyph();
     startFileSelector();
 }
 
@@ -199,10 +201,7 @@ void frmFont::startFileSelector() {
     fileSelector_ = new FileSelector(
         *child<DriveListBox>(this, "Drive1"), *child<DirListBox>(this, "Dir1"),
         *child<FileListBox>(this, "File1"), *child<QLabel>(this, "lblFile"),
-        [this](const std::string& fontFile) {
-            session_.document.setFontFile(fontFile);
-            updateActions();
-        },
+        [this](const std::string& fontFile) { editor_.setFontFile(fontFile); },
         [this](const QString& title, const QString& text) { errorSink_(title, text); }, this);
 }
 

@@ -12,12 +12,9 @@
 #include <optional>
 #include <string>
 
-#include "editor/EditSession.h"
+#include "editor/CanvasView.h"
+#include "editor/GlyphEditor.h"
 #include "editor/GlyphTools.h"
-#include "editor/GlyphTransfer.h"
-#include "editor/LedCanvas.h"
-#include "editor/UndoHistory.h"
-#include "font/FontTables.h"
 #include "ui/ImportDialog.h"
 #include "ui/Layout.h"
 
@@ -42,25 +39,9 @@ constexpr int kUnderlayGlyph = 0x15;
 // The clipboard format of a copied glyph: its 34 record bytes and its 2 pair bytes, exactly.
 inline const QString kGlyphMime = QStringLiteral("application/x-ledfont-glyph");
 
-// Everything an editing step can change, so that undo puts the window back exactly: the font (without the
-// file chosen, which is no edit), the glyph shown, the canvas and every editing control.
-struct WindowState {
-    FontTables font;
-    std::int16_t CurChar = 0;
-    CharMapArray CharMap;
-    editor::CanvasPicture picture;
-    int colsIndex = -1;
-    int centreIndex = -1;
-    std::array<bool, 3> kindOptions{};
-    std::array<int, kPairBytes> conjunctIndex{};
-    std::array<QString, kPairBytes> conjunctText;
-    QString location;
-    QString title;
-    bool operator==(const WindowState&) const = default;
-};
-
-// The one window: owns the edit session (the font document, the glyph shown) and every control, and
-// conducts between the controls' events and the core. Its handlers are named after the control and the event.
+// The one window: shows the editing session (the GlyphEditor, which owns the font and the glyph being
+// edited) in its controls and hands every control's event to it. Its handlers are named after the control
+// and the event; render() fills the controls from the editor.
 class frmFont : public QWidget {
     Q_OBJECT
 
@@ -71,37 +52,34 @@ class frmFont : public QWidget {
     using QuestionSink = std::function<QMessageBox::StandardButton(
         const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
         QMessageBox::StandardButton defaultButton)>;
+    // Asks for a file: a title and the file to start at; an empty answer is a cancel.
+    using FileChooser = std::function<QString(const QString& title, const QString& start)>;
+    // Asks for a line of text: a title and a label; an empty answer is a cancel.
+    using TextAsker = std::function<QString(const QString& title, const QString& label)>;
+    // Asks what to import into a font of the kind given; nothing is a cancel.
+    using ImportChooser = std::function<std::optional<ImportChoice>(FontKind kind)>;
 
     explicit frmFont(QWidget* parent = nullptr);
     ~frmFont() override;
 
     // The twips-to-pixel ratio the window chose for its font.
     const TwipsScale& scale() const { return scale_; }
-    editor::EditSession& session() { return session_; }
-    const FontDocument& document() const { return session_.document; }
-    // Replaces the modal critical message box, e.g. to collect the messages.
+    // What the window shows.
+    const editor::GlyphEditor& editor() const { return editor_; }
+    // Replace the modal boxes and dialogs, e.g. to answer them in tests. The report sink shows results
+    // (the information box by default), the save chooser asks for a file to save to.
     void setErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
-    // Replaces the modal question box.
     void setQuestionSink(QuestionSink sink) { questionSink_ = std::move(sink); }
-    // Where results are shown: a title and the text (the information box by default).
     void setReportSink(ErrorSink sink) { reportSink_ = std::move(sink); }
-    // Asks for a file to open: a title and the file to start at; an empty answer is a cancel.
-    using FileChooser = std::function<QString(const QString& title, const QString& start)>;
     void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
-    // Asks for a file to save to; an empty answer is a cancel.
     void setSaveChooser(FileChooser chooser) { saveChooser_ = std::move(chooser); }
-    // Asks for a line of text: a title and a label; an empty answer is a cancel.
-    using TextAsker = std::function<QString(const QString& title, const QString& label)>;
     void setTextAsker(TextAsker asker) { textAsker_ = std::move(asker); }
-    // Asks what to import into a font of the kind given; nothing is a cancel.
-    using ImportChooser = std::function<std::optional<ImportChoice>(FontKind kind)>;
     void setImportChooser(ImportChooser chooser) { importChooser_ = std::move(chooser); }
 
     // The file the tables were loaded from or last saved to; empty before the first load.
-    const std::string& documentFile() const { return session_.document.documentFile(); }
-    // True when the tables differ from what was last loaded or saved, or the canvas and the editing
-    // controls from the glyph they show.
-    bool hasUnsavedChanges() const;
+    const std::string& documentFile() const { return editor_.document().documentFile(); }
+    // True when the tables differ from what was last loaded or saved, or the draft from the glyph shown.
+    bool hasUnsavedChanges() const { return editor_.modified(); }
 
     // Shows glyph Index on the canvas and the editing controls.
     void LoadCharacter(int Index);
@@ -110,6 +88,7 @@ class frmFont : public QWidget {
 
     void pic_MouseDown(int button, int shift, float x, float y);
     void pic_MouseMove(int button, int shift, float x, float y);
+    void pic_MouseUp();
     void cmbCols_Click();
     void cmbCentre_Click();
     void cmbJuk_Click(int Index);
@@ -142,16 +121,10 @@ class frmFont : public QWidget {
     // View > Text Preview and Font Overview: windows of their own that follow the font and the canvas.
     void actPreview_Triggered();
     void actOverview_Triggered();
-    // The font with the glyph on the canvas in place of its stored record.
-    FontTables fontWithCanvas() const;
     void actUnderlay_Toggled(bool on);
     // View > Underlay Consonant...: which glyph the underlay draws, asked as Go to Glyph asks.
     void actUnderlayConsonant_Triggered();
     int underlayGlyph() const { return underlayGlyph_; }
-    void pic_MouseUp();
-
-    // The window's state as undo keeps it.
-    WindowState state() const;
 
   protected:
     // Asks before unsaved work is dropped; Cancel, or a save that fails, keeps the window open.
@@ -162,9 +135,6 @@ class frmFont : public QWidget {
     void createActions();
     QAction* addAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
                        const std::function<void()>& handler);
-    // Enables each action exactly when it can do something, and shows the underlay.
-    void updateActions();
-    void updateUnderlay();
     void applyInitialProperties();
     void bindControls();
     void connectHandlers();
@@ -174,15 +144,15 @@ class frmFont : public QWidget {
     // Chooses the scale at which every caption fits the font the window shows in, and lays out at it.
     void fitToFont();
 
-    void showKind(std::optional<int> kind);
-    void showConjunctPair(int Index);
+    // Fills the controls from the editor; the canvas view draws the canvas itself.
+    void render(editor::GlyphEditor::Change change);
+    void renderGlyph();
+    // Enables each action exactly when it can do something, and shows the underlay.
+    void updateActions();
+    void updateUnderlay();
     // Runs a handler's work; a failure is reported under `title`, the program goes on, and false comes back.
     bool runReported(const QString& title, const std::function<void()>& work);
 
-    // What storing the glyph shown would write, read from the canvas into `map` and from the controls.
-    editor::GlyphRecord recordFromControls(CharMapArray& map) const;
-    bool canvasChanged() const;
-    void rememberShownGlyph();
     // Asks what must be asked, saves the tables to `target` and reports a failure; false when nothing was
     // saved.
     bool saveFontTo(const std::string& target);
@@ -191,22 +161,14 @@ class frmFont : public QWidget {
     // Asks before a save writes fewer values than `target` holds.
     bool confirmDroppedValues(const std::string& target);
     bool ask(const QString& text);
-
-    // A user's step: the outermost one ends by recording the change, if any, in the undo history.
-    class Step;
-    void checkpoint();
-    void restoreState(const WindowState& state);
-    void startHistory();
     // Asks for a glyph as Go to Glyph does; a cancel, or a text naming no glyph (reported), gives nothing.
     std::optional<int> askGlyph(const QString& title, const QString& label);
     // Stores the glyph shown and shows glyph `index`, as stepping does.
     void goToGlyph(int index);
-    void showGlyphValue(const Glyph& glyph, bool withPair);
 
     TwipsScale scale_;
-    const FontTables& font() const { return session_.document.tables(); }
-
-    editor::EditSession session_;
+    editor::GlyphEditor editor_;
+    std::unique_ptr<editor::CanvasView> canvasView_;
     ErrorSink errorSink_;
     QuestionSink questionSink_;
     ErrorSink reportSink_;
@@ -215,15 +177,10 @@ class frmFont : public QWidget {
     TextAsker textAsker_;
     ImportChooser importChooser_;
     FileSelector* fileSelector_ = nullptr;
-
-    editor::UndoHistory<WindowState> history_;
-    WindowState current_;
-    int stepDepth_ = 1;  // construction is no step
-    bool restoring_ = false;
+    // Set while render() fills the controls, whose own change signals then are no user's edit.
+    bool rendering_ = false;
     bool underlay_ = false;
     int underlayGlyph_ = kUnderlayGlyph;
-
-    std::optional<editor::GlyphRecord> shownRecord_;
 
     CanvasWidget* pic = nullptr;
     QWidget* shpCentre = nullptr;
@@ -231,9 +188,7 @@ class frmFont : public QWidget {
     ListCombo* cmbCentre = nullptr;
     std::array<ListCombo*, kPairBytes> cmbJuk{};
     std::array<QLineEdit*, kPairBytes> txtJukta{};
-    QRadioButton* optConst = nullptr;
-    QRadioButton* optVowel = nullptr;
-    QRadioButton* optIkaar = nullptr;
+    std::array<QRadioButton*, 3> optKind{};  // optConst, optVowel, optIkaar
     QLabel* lblLoc = nullptr;
     QPushButton* cmdShowDec = nullptr;
     QPushButton* cmdShowInc = nullptr;
@@ -243,27 +198,9 @@ class frmFont : public QWidget {
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdConvertToHex = nullptr;
     QPushButton* Command1 = nullptr;
-    QAction* actVerifyHex = nullptr;
     QHash<QString, QAction*> actions_;
     PreviewWindow* preview_ = nullptr;
     OverviewWindow* overview_ = nullptr;
-
-    std::unique_ptr<editor::LedCanvas> canvas_;
-};
-
-class frmFont::Step {
-  public:
-    explicit Step(frmFont& window) : window_(window) { ++window_.stepDepth_; }
-    ~Step() {
-        if (--window_.stepDepth_ == 0) {
-            window_.checkpoint();
-        }
-    }
-    Step(const Step&) = delete;
-    Step& operator=(const Step&) = delete;
-
-  private:
-    frmFont& window_;
 };
 
 }  // namespace ledfont::ui

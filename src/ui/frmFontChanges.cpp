@@ -1,15 +1,10 @@
 #include <QCloseEvent>
-#include <QLineEdit>
-#include <QRadioButton>
 
 #include <filesystem>
 #include <system_error>
 
-#include "editor/LedCanvas.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"
-#include "ui/CanvasWidget.h"
-#include "ui/ListCombo.h"
 #include "ui/QtConvert.h"
 #include "ui/frmFont.h"
 
@@ -46,46 +41,6 @@ std::pair<QString, QString> namesOf(const std::string& a, const std::string& b) 
 
 }  // namespace
 
-editor::GlyphRecord frmFont::recordFromControls(CharMapArray& map) const {
-    canvas_->draft().fillMap(map);
-    editor::GlyphControls controls;
-    controls.kind = editor::kindFromOptions(optIkaar->isChecked(), optVowel->isChecked());
-    controls.colsIndex = cmbCols->listIndex();
-    controls.centreIndex = cmbCentre->listIndex();
-    for (int k = 0; k < kPairBytes; ++k) {
-        controls.conjunctTexts[static_cast<std::size_t>(k)] =
-            toStdString(txtJukta[static_cast<std::size_t>(k)]->text());
-    }
-    return editor::buildRecord(controls, map, font().JuktaMode);
-}
-
-// Compared with what storing would have written when the glyph was shown, not with the stored bytes: a
-// record the controls cannot show exactly (a width of 0, a kind above 2) is not a change the user made.
-bool frmFont::canvasChanged() const {
-    CharMapArray map;
-    try {
-        return !shownRecord_ || recordFromControls(map) != *shownRecord_;
-    } catch (const std::exception&) {
-        return true;  // what the controls hold cannot even be stored: the user has changed something
-    }
-}
-
-void frmFont::rememberShownGlyph() {
-    CharMapArray map;
-    try {
-        shownRecord_ = recordFromControls(map);
-    } catch (const std::exception&) {
-        shownRecord_.reset();
-    }
-}
-
-bool frmFont::hasUnsavedChanges() const {
-    if (documentFile().empty()) {
-        return false;  // nothing was loaded, so there is no font to lose
-    }
-    return session_.document.modified() || canvasChanged();
-}
-
 bool frmFont::ask(const QString& text) {
     return questionSink_(kQuestionTitle, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
@@ -104,7 +59,7 @@ bool frmFont::confirmReplace(const std::string& target, const std::string& docum
 }
 
 bool frmFont::confirmDroppedValues(const std::string& target) {
-    if (!exists(target) || (sameFile(target, documentFile()) && !session_.document.documentHasMore())) {
+    if (!exists(target) || (sameFile(target, documentFile()) && !editor_.document().documentHasMore())) {
         return true;
     }
     std::size_t held = 0;
@@ -113,7 +68,7 @@ bool frmFont::confirmDroppedValues(const std::string& target) {
     } catch (const std::exception&) {
         return true;  // a file that cannot be read holds nothing to keep; the save reports its own failure
     }
-    const FontKind kind = kindOf(font().JuktaMode);
+    const FontKind kind = editor_.kind();
     const auto written = static_cast<std::size_t>(valueCount(kind));
     if (held <= written) {
         return true;
@@ -140,7 +95,6 @@ bool frmFont::saveFontTo(const std::string& target) {
     if (!runReported(QStringLiteral("Error Saving File"), [this, &target] { SaveFont(target); })) {
         return false;
     }
-    rememberShownGlyph();
     return true;
 }
 
@@ -157,7 +111,7 @@ void frmFont::closeEvent(QCloseEvent* event) {
         return;
     }
     if (answer == QMessageBox::Save &&
-        runReported(QStringLiteral("Error!"), [this] { SaveCharacter(session_.CurChar); }) &&
+        runReported(QStringLiteral("Error!"), [this] { editor_.store(editor_.glyph()); }) &&
         saveFontTo(documentFile())) {
         event->accept();
         return;

@@ -27,72 +27,56 @@ constexpr std::size_t kDifferencesShown = 12;
 
 }  // namespace
 
+// A load shows glyph 0 and starts a fresh history; the window follows the kind loaded.
 void frmFont::LoadFont(const std::string& fn) {
-    session_.document.load(fn, FontKind::Hindi);
+    editor_.load(fn, FontKind::Hindi);
 }
 
 bool frmFont::LoadFontJukta(const std::string& fn) {
-    return runReported(QStringLiteral("Error!"),
-                       [this, &fn] { session_.document.load(fn, FontKind::Jukta512); });
+    return runReported(QStringLiteral("Error!"), [this, &fn] { editor_.load(fn, FontKind::Jukta512); });
 }
 
 void frmFont::SaveFont(const std::string& fn) {
-    session_.document.save(fn);
+    editor_.save(fn);
 }
 
 void frmFont::cmdLoad_Click() {
-    if (font().FontFile.empty()) {
+    const std::string file = editor_.document().fontFile();
+    if (file.empty()) {
         return;
     }
-    Step step(*this);
-    const bool jukta = optJukta->isChecked();
-    // A failed load returns here, before the window has switched to the new kind.
-    const std::string file = font().FontFile;
-    const bool loaded =
-        jukta ? LoadFontJukta(file)
-              : runReported(QStringLiteral("Error Loading File"), [this, &file] { LoadFont(file); });
-    if (!loaded) {
-        return;
+    // A failed load leaves everything as it was.
+    if (optJukta->isChecked()) {
+        LoadFontJukta(file);
+    } else {
+        runReported(QStringLiteral("Error Loading File"), [this, &file] { LoadFont(file); });
     }
-    // A font loaded starts a history of its own, whether or not its first glyph shows.
-    struct FreshHistory {
-        frmFont& window;
-        ~FreshHistory() { window.startHistory(); }
-    } fresh{*this};
-    FrameJ->setVisible(jukta);
-    if (!runReported(QStringLiteral("Error Loading File"), [this] { LoadCharacter(0); })) {
-        return;
-    }
-    session_.CurChar = 0;
-    cmdSave->setEnabled(true);
-    actVerifyHex->setEnabled(true);
 }
 
 void frmFont::cmdSave_Click() {
-    Step step(*this);
-    // Storing the canvas cannot fail for what the controls hold; if it ever did, the file must not be
-    // written without the glyph on the canvas.
-    if (!runReported(QStringLiteral("Error!"), [this] { SaveCharacter(session_.CurChar); })) {
+    // Storing the glyph shown cannot fail for what the controls hold; if it ever did, the file must not be
+    // written without it.
+    if (!runReported(QStringLiteral("Error!"), [this] { editor_.store(editor_.glyph()); })) {
         return;
     }
-    if (!font().FontFile.empty()) {
-        saveFontTo(font().FontFile);
+    if (!editor_.document().fontFile().empty()) {
+        saveFontTo(editor_.document().fontFile());
     }
 }
 
 void frmFont::cmdConvertToHex_Click() {
-    if (font().FontFile.empty()) {
+    if (editor_.document().fontFile().empty()) {
         return;
     }
     // The export refuses a HEX name that is the font file itself; there is nothing to ask then.
-    const std::string target = hexout::hexFileName(font().FontFile);
+    const std::string target = hexout::hexFileName(editor_.document().fontFile());
     const std::string documentHex =
         documentFile().empty() ? std::string() : hexout::hexFileName(documentFile());
-    if (!sameFile(target, font().FontFile) &&
+    if (!sameFile(target, editor_.document().fontFile()) &&
         !confirmReplace(target, documentHex, QStringLiteral("the HEX of the font"))) {
         return;
     }
-    runReported(QStringLiteral("Error Writing HEX File"), [this] { hexout::writeHexFile(font()); });
+    runReported(QStringLiteral("Error Writing HEX File"), [this] { hexout::writeHexFile(editor_.font()); });
 }
 
 void frmFont::actVerifyHex_Triggered() {
@@ -106,7 +90,7 @@ void frmFont::actVerifyHex_Triggered() {
     }
     try {
         // The summary names the font by the file it was loaded from, not the one clicked since.
-        FontTables loaded = font();
+        FontTables loaded = editor_.font();
         loaded.FontFile = utf8FromPath(pathFromUtf8(documentFile()).filename());
         const hexout::HexComparison result = hexout::compareHexWithFont(
             loaded, hexout::readHexFile(pathFromUtf8(toStdString(chosen))), kDifferencesShown);

@@ -1,87 +1,109 @@
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 
-#include "editor/GlyphTransfer.h"
-#include "editor/LedCanvas.h"
-#include "font/GlyphCode.h"
+#include <algorithm>
+#include <exception>
+
+#include "font/GlyphText.h"
 #include "ui/ListCombo.h"
 #include "ui/QtConvert.h"
 #include "ui/frmFont.h"
 
-// Moving one glyph between the tables and the editing controls, and stepping through the font.
+// The handlers that edit the glyph shown: each hands its event to the editor, which the window then shows.
 namespace ledfont::ui {
 
 void frmFont::LoadCharacter(int Index) {
-    const editor::GlyphView view = editor::glyphView(font().FontData, Index);
-    if (Index == editor::kCaptionGlyph) {
-        setWindowTitle(QString::number(view.width));
-    }
-    canvas_->ShowBitmap(font().FontData, Index);
-    showKind(view.kind);
-    // Selecting from code runs the Click handlers at once: cmbCols_Click draws the limit line and
-    // cmbCentre_Click places the marker, so neither is repeated here.
-    cmbCols->setListIndex(view.colsIndex);
-    cmbCentre->setListIndex(view.centreIndex);
-    lblLoc->setText(toQString(glyphCode(kindOf(font().JuktaMode), Index)));
-    if (font().JuktaMode) {
-        showConjunctPair(Index);
-    }
-    rememberShownGlyph();
-}
-
-void frmFont::showKind(std::optional<int> kind) {
-    if (!kind) {
-        return;  // a kind no option stands for leaves the one that is set
-    }
-    QRadioButton* options[] = {optConst, optVowel, optIkaar};
-    options[*kind]->setChecked(true);
-}
-
-void frmFont::showConjunctPair(int Index) {
-    for (int k = 0; k < kPairBytes; ++k) {
-        auto slot = static_cast<std::size_t>(k);
-        std::uint8_t value = font().JuktaData(Index, k);
-        // cmbJuk_Click writes the entry's text, the byte's two digits; a byte above 7F has no entry, and
-        // the text box is given the byte here.
-        const int entry = editor::conjunctListIndex(value);
-        if (entry < 0) {
-            txtJukta[slot]->setText(toQString(editor::conjunctText(value)));
-        }
-        cmbJuk[slot]->setListIndex(entry);
-    }
+    editor_.show(Index);
 }
 
 void frmFont::SaveCharacter(int Index) {
-    // The whole record is built before anything is written, so a failure leaves the tables as they were.
-    const editor::GlyphRecord record = recordFromControls(session_.CharMap);
-    editor::storeRecord(session_.document, Index, record);
+    editor_.store(Index);
 }
 
 void frmFont::cmdShowDec_Click() {
-    Step step(*this);
-    runReported(QStringLiteral("Error!"), [this] {
-        SaveCharacter(session_.CurChar);
-        session_.CurChar = static_cast<std::int16_t>(editor::previousGlyph(session_.CurChar));
-        LoadCharacter(session_.CurChar);
-    });
+    runReported(QStringLiteral("Error!"), [this] { editor_.previous(); });
 }
 
 void frmFont::cmdShowInc_Click() {
-    Step step(*this);
-    runReported(QStringLiteral("Error!"), [this] {
-        SaveCharacter(session_.CurChar);
-        session_.CurChar = static_cast<std::int16_t>(editor::nextGlyph(session_.CurChar, font().JuktaMode));
-        LoadCharacter(session_.CurChar);
-    });
+    runReported(QStringLiteral("Error!"), [this] { editor_.next(); });
+}
+
+void frmFont::goToGlyph(int index) {
+    runReported(QStringLiteral("Error!"), [this, index] { editor_.goTo(index); });
+}
+
+void frmFont::pic_MouseDown(int button, int /*shift*/, float x, float y) {
+    editor_.beginStroke(button, x, y);
+}
+
+void frmFont::pic_MouseMove(int button, int /*shift*/, float x, float y) {
+    editor_.paint(button, x, y);
+}
+
+void frmFont::pic_MouseUp() {
+    editor_.endStroke();  // a stroke is one step, from the press to the release
+}
+
+void frmFont::cmbCols_Click() {
+    editor_.setWidth(cmbCols->listIndex() + 1);
+}
+
+void frmFont::cmbCentre_Click() {
+    editor_.setCentre(cmbCentre->listIndex() + 1);
 }
 
 void frmFont::cmbJuk_Click(int Index) {
-    Step step(*this);
-    ListCombo* list = cmbJuk.at(static_cast<std::size_t>(Index));
-    // With no entry selected the text box keeps the byte it shows.
-    if (list->listIndex() >= 0) {
-        txtJukta.at(static_cast<std::size_t>(Index))->setText(list->currentText());
+    editor_.setPairByte(Index, cmbJuk.at(static_cast<std::size_t>(Index))->listIndex());
+}
+
+void frmFont::actUndo_Triggered() {
+    editor_.undo();
+}
+
+void frmFont::actRedo_Triggered() {
+    editor_.redo();
+}
+
+void frmFont::applyTool(editor::GlyphTool tool) {
+    editor_.applyTool(tool);
+}
+
+void frmFont::actCopyGlyph_Triggered() {
+    editor::GlyphRecord record;
+    if (!runReported(QStringLiteral("Copy Glyph"), [&] { record = editor_.record(); })) {
+        return;
+    }
+    const Glyph glyph =
+        Glyph::decode(record.bytes, record.pair.value_or(std::array<std::uint8_t, kPairBytes>{}));
+    auto* data = new QMimeData;
+    data->setText(toQString(formatGlyph(glyph, editor_.kind(), editor_.glyph())));
+    QByteArray bytes(reinterpret_cast<const char*>(record.bytes.data()), kRecordBytes);
+    bytes.append(reinterpret_cast<const char*>(glyph.pair.data()), kPairBytes);
+    data->setData(kGlyphMime, bytes);
+    QApplication::clipboard()->setMimeData(data);
+    updateActions();
+}
+
+void frmFont::actPasteGlyph_Triggered() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (data == nullptr) {
+        return;
+    }
+    const QByteArray bytes = data->data(kGlyphMime);
+    if (bytes.size() == kRecordBytes + kPairBytes) {
+        std::array<std::uint8_t, kRecordBytes> record{};
+        std::array<std::uint8_t, kPairBytes> pair{};
+        std::copy_n(bytes.constData(), kRecordBytes, reinterpret_cast<char*>(record.data()));
+        std::copy_n(bytes.constData() + kRecordBytes, kPairBytes, reinterpret_cast<char*>(pair.data()));
+        editor_.paste(Glyph::decode(record, pair), true);
+        return;
+    }
+    try {
+        const GlyphReading reading = parseGlyphText(toStdString(data->text()));
+        editor_.paste(reading.glyph, reading.hasPair);
+    } catch (const std::exception& error) {
+        errorSink_(QStringLiteral("Paste Glyph"), QString::fromUtf8(error.what()));
     }
 }
 

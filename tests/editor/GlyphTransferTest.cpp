@@ -83,7 +83,9 @@ TEST(GlyphTransferTest, StoreWritesRecordAndPairOnly) {
     const FontTables& tables = document.tables();
     GlyphRecord record;
     record.bytes.fill(0xAB);
-    document.rawTables().FontData.set(3, 40, 9);
+    FontTables seeded;
+    seeded.FontData.set(3, 40, 9);
+    document.setTables(seeded);
     storeRecord(document, 3, record);
     for (int i = 0; i < 34; ++i) {
         EXPECT_EQ(tables.FontData(3, i), 0xAB) << i;

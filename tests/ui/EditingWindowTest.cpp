@@ -8,7 +8,7 @@
 #include <QMimeData>
 #include <QTest>
 
-#include <random>
+#include <functional>
 
 #include "FontFileFixture.h"
 #include "WindowFixture.h"
@@ -22,21 +22,18 @@
 namespace ledfont::ui {
 namespace {
 
-// The window as undo must give it back: its state and every pixel of the canvas.
+// The window as undo must give it back: what the editor holds, every pixel of the canvas and every
+// control that shows it.
 struct Seen {
-    WindowState state;
+    editor::EditState state;
     std::vector<editor::Colour> pixels;
+    QStringList controls;
     bool operator==(const Seen&) const = default;
 };
 void PrintTo(const Seen& seen, std::ostream* out) {
-    const WindowState& s = seen.state;
-    *out << "glyph " << s.CurChar << " " << s.location.toStdString() << " width " << s.colsIndex + 1
-         << " centre " << s.centreIndex + 1 << " kind " << s.kindOptions[0] << s.kindOptions[1]
-         << s.kindOptions[2] << " pair " << s.conjunctIndex[0] << "," << s.conjunctIndex[1] << " "
-         << s.conjunctText[0].toStdString() << s.conjunctText[1].toStdString() << " title "
-         << s.title.toStdString() << " limit " << s.picture.limitWidth.value_or(-1) << " marker "
-         << s.picture.markerLeft.value_or(-1);
-    for (auto column : s.picture.draft.columns()) {
+    *out << "glyph " << seen.state.shown.glyph << " "
+         << seen.controls.join(QStringLiteral(" | ")).toStdString();
+    for (auto column : seen.state.shown.draft.columns) {
         *out << " " << column;
     }
 }
@@ -55,8 +52,20 @@ class EditingWindowTest : public FontFileWindowTest {
         action(name)->trigger();
     }
     Seen seen() {
-        return {window.state(),
-                std::vector<editor::Colour>(raster().pixels().begin(), raster().pixels().end())};
+        QStringList controls = {window.windowTitle(),
+                                text("lblLoc"),
+                                combo("cmbCols")->currentText(),
+                                combo("cmbCentre")->currentText(),
+                                text("txtJukta_0"),
+                                text("txtJukta_1"),
+                                combo("cmbJuk_0")->currentText(),
+                                combo("cmbJuk_1")->currentText(),
+                                QString::number(pic()->markerLeft())};
+        for (const char* option : {"optConst", "optVowel", "optIkaar"}) {
+            controls << (checked(option) ? QStringLiteral("set") : QStringLiteral("-"));
+        }
+        return {window.editor().state(),
+                std::vector<editor::Colour>(raster().pixels().begin(), raster().pixels().end()), controls};
     }
     void stroke(Qt::MouseButton button, QPoint from, QPoint to) {
         QTest::mousePress(pic(), button, {}, from);
@@ -74,43 +83,36 @@ class EditingWindowTest : public FontFileWindowTest {
     QString typed;
 };
 
-TEST_F(EditingWindowTest, UndoAndRedoWalkBackAndForthOverRandomStepsExactly) {
-    std::mt19937 random(15);
-    auto cell = [&] { return cellCentre(static_cast<int>(random() % 16), static_cast<int>(random() % 16)); };
-    std::vector<Seen> history{seen()};
+// Every control reaches its operation as one undo step, named in the Undo command; undoing them all
+// gives the window back exactly, redoing them all the last state.
+TEST_F(EditingWindowTest, EachControlIsOneNamedStepThatUndoGivesBackExactly) {
     EXPECT_FALSE(action("actUndo")->isEnabled()) << "a load starts a fresh history";
-    for (int step = 0; step < 40; ++step) {
-        switch (random() % 6) {
-            case 0:
-                stroke(random() % 2 ? Qt::LeftButton : Qt::RightButton, cell(), cell());
-                break;
-            case 1:
-                choose(random() % 2 ? "cmbCols" : "cmbJuk_0", static_cast<int>(random() % 16));
-                break;
-            case 2:
-                click(random() % 2 ? "optVowel" : "optIkaar");
-                break;
-            case 3:
-                window.applyTool(editor::GlyphTool(random() % 9));
-                break;
-            case 4:
-                click(random() % 3 ? "cmdShowInc" : "cmdShowDec");
-                break;
-            default:
-                typed = QString::number(random() % 512);
-                trigger("actGoToGlyph");
-                break;
-        }
-        if (!(seen() == history.back())) {
-            history.push_back(seen());
-        }
+    EXPECT_EQ(action("actUndo")->text(), "&Undo");
+    std::vector<Seen> history{seen()};
+    const std::vector<std::pair<QString, std::function<void()>>> steps = {
+        {"Paint", [&] { stroke(Qt::LeftButton, cellCentre(1, 2), cellCentre(9, 12)); }},
+        {"Paint", [&] { stroke(Qt::RightButton, cellCentre(1, 2), cellCentre(1, 2)); }},
+        {"Width", [&] { choose("cmbCols", 11); }},
+        {"Centre", [&] { choose("cmbCentre", 7); }},
+        {"Kind", [&] { click("optIkaar"); }},
+        {"Conjunct", [&] { choose("cmbJuk_0", 0x41); }},
+        {"Shift Left", [&] { trigger("actShiftLeft"); }},
+        {"Next Glyph", [&] { click("cmdShowInc"); }},
+        {"Previous Glyph", [&] { click("cmdShowDec"); }},
+        {"Go to Glyph", [&] { typed = QStringLiteral("300"), trigger("actGoToGlyph"); }},
+    };
+    for (const auto& [label, step] : steps) {
+        step();
+        EXPECT_EQ(action("actUndo")->text(), "&Undo " + label);
+        ASSERT_NE(seen(), history.back()) << label.toStdString();
+        history.push_back(seen());
     }
-    ASSERT_GT(history.size(), 20u);
     for (std::size_t i = history.size() - 1; i-- > 0;) {
         trigger("actUndo");
         ASSERT_EQ(seen(), history[i]) << "undo back to step " << i;
     }
     EXPECT_FALSE(action("actUndo")->isEnabled());
+    EXPECT_EQ(action("actRedo")->text(), "&Redo Paint");
     for (std::size_t i = 1; i < history.size(); ++i) {
         trigger("actRedo");
         ASSERT_EQ(seen(), history[i]) << "redo to step " << i;
@@ -170,17 +172,18 @@ TEST_F(EditingWindowTest, CopyInOneWindowPastesIntoAnother) {
     frmFont other;
     other.show();
     other.findChild<QAction*>("actPasteGlyph")->trigger();
-    const WindowState here = window.state(), there = other.state();
-    EXPECT_EQ(there.picture.draft, here.picture.draft);
-    EXPECT_EQ(there.colsIndex, here.colsIndex);
-    EXPECT_EQ(there.centreIndex, here.centreIndex);
-    EXPECT_EQ(there.kindOptions, here.kindOptions);
+    const Glyph& here = window.editor().draft();
+    const Glyph& there = other.editor().draft();
+    EXPECT_EQ(there.columns, here.columns);
+    EXPECT_EQ(there.width, here.width);
+    EXPECT_EQ(there.centre, here.centre);
+    EXPECT_EQ(there.kind, here.kind);
 
     // The text alone serves, as from a terminal; what is no glyph changes nothing.
     QApplication::clipboard()->setText(
         toQString(formatGlyph(*makeFont(FontKind::Hindi, 9), FontKind::Hindi, 40)));
     trigger("actPasteGlyph");
-    EXPECT_EQ(window.state().picture.draft.columns(), glyphAt(*makeFont(FontKind::Hindi, 9), 40).columns);
+    EXPECT_EQ(window.editor().draft().columns, glyphAt(*makeFont(FontKind::Hindi, 9), 40).columns);
     EXPECT_EQ(combo("cmbCols")->currentIndex(), glyphAt(*makeFont(FontKind::Hindi, 9), 40).shownWidth() - 1);
     const Seen before = seen();
     QApplication::clipboard()->setText(QStringLiteral("hello"));

@@ -79,15 +79,17 @@ TEST(MainWindowTest, MenuCaptionAndClosingGoThroughTheClient) {
     test::TempFolder folder;
     const std::string fontPath = (folder.path() / "font.txt").string();
     saveFontFile(fontPath, *makeFont(FontKind::Hindi, 2));
-    main.client().session().document.setFontFile(fontPath);
-    main.client().cmdLoad_Click();
+    main.client().setFileChooser(
+        [&](const QString&, const QString&) { return QString::fromStdString(fontPath); });
+    main.client().actOpenFont_Triggered();
+    ASSERT_EQ(main.client().documentFile(), fontPath);
     QStringList asked;
     main.client().setQuestionSink(
         [&](const QString&, const QString& text, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
             asked << text;
             return QMessageBox::Cancel;
         });
-    main.client().session().document.rawTables().FontData.set(3, 5, 0);
+    main.client().applyTool(editor::GlyphTool::Invert);
     EXPECT_FALSE(main.close());
     EXPECT_EQ(asked, QStringList{"Save changes to font.txt?"});
     EXPECT_TRUE(main.isVisible());

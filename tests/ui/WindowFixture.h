@@ -22,26 +22,26 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace ledfont::ui {
 
-// The window's state under the names the tests use: the font document's tables and the edit session's
-// glyph and bitmap. Writes go straight to the tables, as a loader's would.
+// What the window shows under the names the tests use: the editor's font, the glyph shown and the bitmap
+// of its draft. Read only: the tests change the font as a user does, through the controls and files.
 struct WindowTables {
-    explicit WindowTables(editor::EditSession& session)
-        : font(session.document.rawTables()),
+    explicit WindowTables(const editor::GlyphEditor& editor)
+        : font(editor.font()),
           FontData(font.FontData),
           JuktaData(font.JuktaData),
           JuktaMode(font.JuktaMode),
           FontFile(font.FontFile),
-          CharMap(session.CharMap),
-          CurChar(session.CurChar) {}
+          CharMap(editor.charMap()),
+          CurChar(static_cast<std::int16_t>(editor.glyph())) {}
     operator const FontTables&() const { return font; }
 
-    FontTables& font;
-    FontDataTable& FontData;
-    JuktaDataTable& JuktaData;
-    bool& JuktaMode;
-    std::string& FontFile;
-    CharMapArray& CharMap;
-    std::int16_t& CurChar;
+    const FontTables& font;
+    const FontDataTable& FontData;
+    const JuktaDataTable& JuktaData;
+    const bool& JuktaMode;
+    const std::string& FontFile;
+    const CharMapArray CharMap;
+    const std::int16_t CurChar;
 };
 
 // A shown window whose error messages are collected instead of popping up.
@@ -121,7 +121,7 @@ class WindowTest : public ::testing::Test {
         messages.clear();
     }
 
-    WindowTables tables() { return WindowTables(window.session()); }
+    WindowTables tables() { return WindowTables(window.editor()); }
 
     frmFont window;
     std::vector<std::pair<QString, QString>> messages;
