@@ -194,7 +194,13 @@ TEST_F(EditingWindowTest, GoToTakesAnIndexACodeOrACharacterAndStoresFirst) {
     const struct {
         const char* text;
         int glyph;
-    } cases[] = {{"21", 21}, {"0x1FF", 511}, {"Code: 080", 128}, {"\xE0\xA4\xB7", 0x37}, {"  7 ", 7}};
+    } cases[] = {{"21", 21},
+                 {"0x1FF", 511},
+                 {"Code: 080", 128},
+                 {"Code: 0915", 0x15},                           // the prompt's own example, a code point
+                 {"\xE0\xA4\x83\xE0\xA5\x8D\xE0\xA4\x83", 128},  // the conjunct of glyph 128's pair 03 03
+                 {"\xE0\xA4\xB7", 0x37},
+                 {"  7 ", 7}};
     for (const auto& c : cases) {
         typed = QString::fromUtf8(c.text);
         trigger("actGoToGlyph");
@@ -202,7 +208,7 @@ TEST_F(EditingWindowTest, GoToTakesAnIndexACodeOrACharacterAndStoresFirst) {
         EXPECT_EQ(text("lblLoc"), toQString(glyphCode(FontKind::Jukta512, c.glyph))) << c.text;
     }
     EXPECT_FALSE(ledLit(tables().FontData, 0, 0, 0)) << "the glyph shown was stored before going";
-    for (const char* bad : {"512", "x", "Code: 0915"}) {
+    for (const char* bad : {"512", "x", "Code: 1915"}) {
         typed = QString::fromUtf8(bad);
         trigger("actGoToGlyph");
         EXPECT_EQ(tables().CurChar, 7) << bad;
