@@ -191,6 +191,11 @@ class frmFont : public QWidget {
     // Asks before a save writes fewer values than `target` holds.
     bool confirmDroppedValues(const std::string& target);
     bool ask(const QString& text);
+    // Before unsaved work would be dropped: asks to save it, and saves; false when the user cancels or the
+    // save fails, and the work must stay.
+    bool settleUnsavedWork();
+    // "Load" once the work shown is settled: reads the file clicked as the kind chosen.
+    void loadChosenFont();
 
     // A user's step: the outermost one ends by recording the change, if any, in the undo history.
     class Step;

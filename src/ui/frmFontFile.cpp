@@ -41,9 +41,13 @@ void frmFont::SaveFont(const std::string& fn) {
 }
 
 void frmFont::cmdLoad_Click() {
-    if (font().FontFile.empty()) {
+    if (font().FontFile.empty() || !settleUnsavedWork()) {
         return;
     }
+    loadChosenFont();
+}
+
+void frmFont::loadChosenFont() {
     Step step(*this);
     const bool jukta = optJukta->isChecked();
     // A failed load returns here, before the window has switched to the new kind.
