@@ -6,12 +6,15 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <random>
 
 #include "FontFileFixture.h"
 #include "WindowFixture.h"
+#include "compose/Picture.h"
 #include "compose/Sheet.h"
 #include "font/FontText.h"
 #include "font/GlyphCode.h"
@@ -361,6 +364,16 @@ TEST_F(EditingWindowTest, ThePreviewComposesTheCanvasGlyphAndListsWhatIsMissing)
     trigger("actUndo");
     EXPECT_EQ(strip->pixmap().toImage(), before);
     EXPECT_EQ(missing->count(), 1);
+
+    // A long text scrolls inside the window, which keeps its size; past 4096 columns only the start shows.
+    const QSize size = preview->size();
+    text->setText(QString(2000, QChar(0x0900)));  // glyph 0, 4 columns wide: 8000 columns
+    EXPECT_EQ(preview->size(), size);
+    EXPECT_GT(preview->findChild<QScrollArea*>("scrStrip")->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(strip->pixmap().width(), 4096 * compose::kPreviewPitch + 2 * compose::kPreviewPitch);
+    ASSERT_GE(missing->count(), 1);
+    EXPECT_TRUE(missing->item(0)->text().startsWith("the picture shows the first 4096 of the text's 80"))
+        << missing->item(0)->text().toStdString();
 }
 
 TEST_F(EditingWindowTest, TheOverviewGoesToTheGlyphClickedAndFollowsStores) {
