@@ -58,6 +58,13 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     const compose::Strip strip =
         addLine(findings, compose::ComposeFont(tables, reading.kind), codes, 1, args.panels);
     if (!args.png.empty()) {
+        const int columns = compose::pictureColumns(strip, args.panels * kPanelColumns);
+        if (columns > compose::kMostPictureColumns) {
+            err << "ledfont: --png: the text is " << strip.width()
+                << " columns wide; a picture holds at most " << compose::kMostPictureColumns << " ("
+                << compose::kMostPictureColumns / kPanelColumns << " panels), so nothing was written\n";
+            return kExitFailed;
+        }
         refuseFontAsOutput(args.paths[0], args.png);
         compose::writePngFile(compose::drawStrip(strip, args.panels * kPanelColumns), pathFromUtf8(args.png));
     }

@@ -138,9 +138,13 @@ int drawText(Image& image, int x, int y, std::string_view text, Rgb colour, int 
     return x;
 }
 
+int pictureColumns(const Strip& strip, int signColumns) {
+    return std::max({strip.width(), signColumns, 1});
+}
+
 Image drawStrip(const Strip& strip, int signColumns) {
     constexpr int kBorder = kPreviewPitch;
-    const int columns = std::max({strip.width(), signColumns, 1});
+    const int columns = pictureColumns(strip, signColumns);
     Image image(columns * kPreviewPitch + 2 * kBorder, kGlyphRows * kPreviewPitch + 2 * kBorder);
     for (int column = 0; column < columns; ++column) {
         for (int row = 0; row < kGlyphRows; ++row) {

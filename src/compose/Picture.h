@@ -58,4 +58,10 @@ int drawText(Image& image, int x, int y, std::string_view text, Rgb colour, int 
 constexpr int kPreviewPitch = 8;
 Image drawStrip(const Strip& strip, int signColumns);
 
+// The widest strip a picture is drawn of: 1000 panels of 32 columns, 256,016 pixels across, well within
+// what PNG writers and readers take (libpng refuses rows over 1,000,000 pixels) and what a window shows.
+constexpr int kMostPictureColumns = 32000;
+// The columns drawStrip would draw: the strip's or the sign's, whichever is wider.
+int pictureColumns(const Strip& strip, int signColumns);
+
 }  // namespace ledfont::compose

@@ -32,6 +32,14 @@ void appendBytes(png_structp png, png_bytep data, png_size_t length) {
 
 void noFlush(png_structp) {}
 
+// libpng's own messages would go to stderr; its fault is kept for the one error this program reports.
+[[noreturn]] void keepError(png_structp png, png_const_charp message) {
+    *static_cast<std::string*>(png_get_error_ptr(png)) = message;
+    png_longjmp(png, 1);
+}
+
+void dropWarning(png_structp, png_const_charp) {}
+
 // Apart from the caller, so that nothing but what libpng holds lives across its long jump.
 bool writeImage(png_structp png, png_infop info, const Image& image) {
     if (setjmp(png_jmpbuf(png)) != 0) {
@@ -59,7 +67,8 @@ bool pngAvailable() {
 
 std::string encodePng(const Image& image) {
     std::string out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    std::string fault;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &fault, keepError, dropWarning);
     png_infop info = png == nullptr ? nullptr : png_create_info_struct(png);
     bool written = false;
     if (info != nullptr) {
@@ -68,7 +77,7 @@ std::string encodePng(const Image& image) {
     }
     png_destroy_write_struct(&png, &info);
     if (!written) {
-        throw pngError("PNG encoding failed");
+        throw pngError(fault.empty() ? "PNG encoding failed" : ("PNG encoding failed: " + fault).c_str());
     }
     return out;
 }

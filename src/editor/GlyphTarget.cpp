@@ -1,7 +1,11 @@
 #include "editor/GlyphTarget.h"
 
 #include <charconv>
+#include <cstdint>
 #include <optional>
+#include <vector>
+
+#include "font/TextToByte.h"
 
 namespace ledfont::editor {
 
@@ -9,6 +13,9 @@ namespace {
 
 constexpr char32_t kBlockStart = 0x900;
 constexpr char32_t kBlockEnd = 0x97F;
+constexpr char32_t kVirama = 0x94D;
+// Jukta512 glyphs from here on stand for the conjunct their pair names.
+constexpr int kFirstConjunctGlyph = 128;
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -28,30 +35,71 @@ std::optional<int> number(std::string_view text, int base) {
     return value;
 }
 
-// The one code point of a three-byte UTF-8 sequence, which every character of the block is.
-std::optional<char32_t> blockCharacter(std::string_view text) {
-    if (text.size() != 3) {
+// The block characters of a text of three-byte UTF-8 sequences, which every character of the block is;
+// nothing for any other text.
+std::optional<std::vector<int>> blockLetters(std::string_view text) {
+    if (text.empty() || text.size() % 3 != 0) {
         return std::nullopt;
     }
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    if ((byte(0) & 0xF0U) != 0xE0U || (byte(1) & 0xC0U) != 0x80U || (byte(2) & 0xC0U) != 0x80U) {
-        return std::nullopt;
+    std::vector<int> letters;
+    for (std::size_t at = 0; at < text.size(); at += 3) {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+        if ((byte(0) & 0xF0U) != 0xE0U || (byte(1) & 0xC0U) != 0x80U || (byte(2) & 0xC0U) != 0x80U) {
+            return std::nullopt;
+        }
+        const char32_t point = ((byte(0) & 0x0FU) << 12) | ((byte(1) & 0x3FU) << 6) | (byte(2) & 0x3FU);
+        if (point < kBlockStart || point > kBlockEnd) {
+            return std::nullopt;
+        }
+        letters.push_back(static_cast<int>(point - kBlockStart));
     }
-    const char32_t point = ((byte(0) & 0x0FU) << 12) | ((byte(1) & 0x3FU) << 6) | (byte(2) & 0x3FU);
-    return point >= kBlockStart && point <= kBlockEnd ? std::optional(point) : std::nullopt;
+    return letters;
+}
+
+// The glyph the letters name: one letter its own glyph, X virama Y the conjunct glyph of the pair (X, Y).
+std::variant<int, std::string> letterGlyph(std::string_view text, const std::vector<int>& letters,
+                                           FontKind kind, const FontTables* font) {
+    if (letters.size() == 1) {
+        return letters[0];
+    }
+    const std::string quoted = "\"" + std::string(text) + "\"";
+    if (letters.size() != 3 || letters[1] != kVirama - kBlockStart) {
+        return quoted +
+               " is more than one glyph: give one letter or a conjunct (two letters joined by the halant)";
+    }
+    if (kind != FontKind::Jukta512) {
+        return quoted + " is a conjunct, which only a Jukta512 font has glyphs for";
+    }
+    if (font != nullptr) {
+        for (int g = kFirstConjunctGlyph; g < glyphCount(kind); ++g) {
+            const Glyph glyph = glyphAt(*font, g);
+            if (glyph.pair[0] == letters[0] && glyph.pair[1] == letters[2]) {
+                return g;
+            }
+        }
+    }
+    return "No glyph of this font holds the conjunct " + quoted + " (pair " +
+           byteToHexText(static_cast<std::uint8_t>(letters[0])) + " " +
+           byteToHexText(static_cast<std::uint8_t>(letters[2])) + ")";
 }
 
 }  // namespace
 
-std::variant<int, std::string> glyphTarget(std::string_view text, FontKind kind) {
+std::variant<int, std::string> glyphTarget(std::string_view text, FontKind kind, const FontTables* font) {
     text = trimmed(text);
     const int count = glyphCount(kind);
     std::optional<int> index;
-    if (const auto character = blockCharacter(text)) {
-        index = static_cast<int>(*character - kBlockStart);
+    if (const auto letters = blockLetters(text)) {
+        const auto named = letterGlyph(text, *letters, kind, font);
+        if (const auto* why = std::get_if<std::string>(&named)) {
+            return *why;
+        }
+        index = std::get<int>(named);
     } else if (text.starts_with("Code:") || text.starts_with("code:")) {
-        const auto code = number(trimmed(text.substr(5)), 16);
-        if (code && kind == FontKind::Hindi) {
+        const std::string_view digits = trimmed(text.substr(5));
+        const auto code = number(digits, 16);
+        // Four digits are a code point, as a Hindi font's label shows it; a Jukta512 label has three.
+        if (code && (kind == FontKind::Hindi || digits.size() == 4)) {
             index = *code - static_cast<int>(kBlockStart);
         } else {
             index = code;
@@ -63,7 +111,8 @@ std::variant<int, std::string> glyphTarget(std::string_view text, FontKind kind)
     }
     if (!index) {
         return std::string("\"") + std::string(text) +
-               "\" is no glyph: give an index (21 or 0x15), a code (Code: 0915) or a Devanagari letter";
+               "\" is no glyph: give an index (21 or 0x15), a code (Code: 0915), a Devanagari letter or a "
+               "conjunct";
     }
     if (*index < 0 || *index >= count) {
         return "There is no such glyph in a " + std::string(kind == FontKind::Hindi ? "Hindi" : "Jukta512") +

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -21,6 +22,10 @@ namespace {
 // "Namaste. This is Hindi." in Hindi: consonants, vowel signs, an Ikaar and conjuncts.
 const QString kSample = QStringLiteral("नमस्ते, यह हिन्दी है");
 constexpr int kPanelColumns = 32;
+// A picture of a longer text shows its start: a window need not hold the pixels of a whole page.
+constexpr int kShownColumns = 4096;
+// Four panels, the spin box's first choice, fit at the LEDs' size.
+constexpr int kWindowWidth = 4 * kPanelColumns * compose::kPreviewPitch + 60;
 
 }  // namespace
 
@@ -47,13 +52,23 @@ PreviewWindow::PreviewWindow(FontSource font, QWidget* parent)
     layout->addLayout(form);
     strip_ = new QLabel;
     strip_->setObjectName(QStringLiteral("lblStrip"));
-    layout->addWidget(strip_);
+    // The strip scrolls inside a window of its own size, however long the text grows.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scrStrip"));
+    scroll->setWidget(strip_);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int stripHeight = kGlyphRows * compose::kPreviewPitch + 2 * compose::kPreviewPitch;
+    scroll->setFixedHeight(stripHeight + scroll->horizontalScrollBar()->sizeHint().height() +
+                           2 * scroll->frameWidth());
+    layout->addWidget(scroll);
     missing_ = new QListWidget;
     missing_->setObjectName(QStringLiteral("lstMissing"));
     missing_->setMaximumHeight(90);
     layout->addWidget(missing_);
     connect(text_, &QLineEdit::textChanged, this, &PreviewWindow::refresh);
     connect(panels_, &QSpinBox::valueChanged, this, &PreviewWindow::refresh);
+    resize(kWindowWidth, sizeHint().height());
     refresh();
 }
 
@@ -64,8 +79,18 @@ void PreviewWindow::refresh() {
     const std::u32string text = text_->text().toStdU32String();
     const compose::Strip strip = compose::composeText(font, text);
     const int signColumns = panels_->value() * kPanelColumns;
-    strip_->setPixmap(QPixmap::fromImage(toQImage(compose::drawStrip(strip, signColumns))));
     missing_->clear();
+    if (compose::pictureColumns(strip, signColumns) > kShownColumns) {
+        compose::Strip shown = strip;
+        shown.columns.resize(static_cast<std::size_t>(kShownColumns));
+        strip_->setPixmap(QPixmap::fromImage(toQImage(compose::drawStrip(shown, signColumns))));
+        missing_->addItem(QStringLiteral("the picture shows the first %1 of the text's %2 columns")
+                              .arg(kShownColumns)
+                              .arg(strip.width()));
+    } else {
+        strip_->setPixmap(QPixmap::fromImage(toQImage(compose::drawStrip(strip, signColumns))));
+    }
+    strip_->adjustSize();
     for (std::size_t at : strip.missing) {
         missing_->addItem(QStringLiteral("no glyph for %1 (%2)")
                               .arg(toQString(codePointName(text[at])), QString::fromUcs4(&text[at], 1)));

@@ -161,6 +161,11 @@ class frmFont : public QWidget {
     // Asks before a save writes fewer values than `target` holds.
     bool confirmDroppedValues(const std::string& target);
     bool ask(const QString& text);
+    // Before unsaved work would be dropped: asks to save it, and saves; false when the user cancels or the
+    // save fails, and the work must stay.
+    bool settleUnsavedWork();
+    // "Load" once the work shown is settled: reads the file clicked as the kind chosen.
+    void loadChosenFont();
     // Asks for a glyph as Go to Glyph does; a cancel, or a text naming no glyph (reported), gives nothing.
     std::optional<int> askGlyph(const QString& title, const QString& label);
     // Stores the glyph shown and shows glyph `index`, as stepping does.

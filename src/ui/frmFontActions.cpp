@@ -72,6 +72,10 @@ void frmFont::createActions() {
 }
 
 void frmFont::actOpenFont_Triggered() {
+    // Asked before the file is chosen, as the file list's click is part of opening.
+    if (!settleUnsavedWork()) {
+        return;
+    }
     const QString chosen =
         fileChooser_(QStringLiteral("Open Font"), toQString(editor_.document().fontFile()));
     if (chosen.isEmpty()) {
@@ -81,7 +85,7 @@ void frmFont::actOpenFont_Triggered() {
         errorSink_(QStringLiteral("Error Loading File"), QStringLiteral("File not found: %1").arg(chosen));
         return;
     }
-    cmdLoad_Click();
+    loadChosenFont();
 }
 
 void frmFont::actSaveAs_Triggered() {

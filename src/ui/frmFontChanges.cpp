@@ -98,25 +98,27 @@ bool frmFont::saveFontTo(const std::string& target) {
     return true;
 }
 
-void frmFont::closeEvent(QCloseEvent* event) {
+bool frmFont::settleUnsavedWork() {
     if (!hasUnsavedChanges()) {
-        event->accept();
-        return;
+        return true;
     }
     const QMessageBox::StandardButton answer =
         questionSink_(kQuestionTitle, QStringLiteral("Save changes to %1?").arg(nameOf(documentFile())),
                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Discard) {
-        event->accept();
-        return;
+        return true;
     }
-    if (answer == QMessageBox::Save &&
-        runReported(QStringLiteral("Error!"), [this] { editor_.store(editor_.glyph()); }) &&
-        saveFontTo(documentFile())) {
+    return answer == QMessageBox::Save &&
+           runReported(QStringLiteral("Error!"), [this] { editor_.store(editor_.glyph()); }) &&
+           saveFontTo(documentFile());
+}
+
+void frmFont::closeEvent(QCloseEvent* event) {
+    if (settleUnsavedWork()) {
         event->accept();
-        return;
+    } else {
+        event->ignore();
     }
-    event->ignore();
 }
 
 }  // namespace ledfont::ui

@@ -17,7 +17,7 @@ std::optional<int> frmFont::askGlyph(const QString& title, const QString& label)
     if (text.trimmed().isEmpty()) {
         return std::nullopt;
     }
-    const auto target = editor::glyphTarget(toStdString(text), editor_.kind());
+    const auto target = editor::glyphTarget(toStdString(text), editor_.kind(), &editor_.font());
     if (const auto* why = std::get_if<std::string>(&target)) {
         errorSink_(title, toQString(*why));
         return std::nullopt;
@@ -26,9 +26,10 @@ std::optional<int> frmFont::askGlyph(const QString& title, const QString& label)
 }
 
 void frmFont::actGoToGlyph_Triggered() {
-    if (const auto glyph =
-            askGlyph(QStringLiteral("Go to Glyph"),
-                     QStringLiteral("Glyph index (21 or 0x15), code (Code: 0915) or Devanagari letter:"))) {
+    if (const auto glyph = askGlyph(
+            QStringLiteral("Go to Glyph"),
+            QStringLiteral("Glyph index (21 or 0x15), code (Code: 0915), Devanagari letter or conjunct "
+                           "(\u0915\u094D\u0937):"))) {
         goToGlyph(*glyph);
     }
 }

@@ -41,10 +41,14 @@ void frmFont::SaveFont(const std::string& fn) {
 }
 
 void frmFont::cmdLoad_Click() {
-    const std::string file = editor_.document().fontFile();
-    if (file.empty()) {
+    if (editor_.document().fontFile().empty() || !settleUnsavedWork()) {
         return;
     }
+    loadChosenFont();
+}
+
+void frmFont::loadChosenFont() {
+    const std::string file = editor_.document().fontFile();
     // A failed load leaves everything as it was.
     if (optJukta->isChecked()) {
         LoadFontJukta(file);

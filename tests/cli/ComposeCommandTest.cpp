@@ -209,6 +209,16 @@ TEST(LedfontPreview, FailsOnABadFontOrOutputWritingNothing) {
              "File already exists: " + files.hindi.string() + " (the output would replace the font)"});
         cases.push_back({{"preview", files.hindi, "--png", inMissingFolder, kKa},
                          "Path not found: " + inMissingFolder.string()});
+        // 8001 KAs of 4 columns: past the 32000 columns a picture holds, which libpng would refuse only
+        // after its own warnings.
+        std::string longText;
+        for (int i = 0; i < 8001; ++i) {
+            longText += kKa;
+        }
+        cases.push_back(
+            {{"preview", files.hindi, "--kind", "hindi", "--png", files.png, longText},
+             "ledfont: --png: the text is 32004 columns wide; a picture holds at most 32000 (1000 "
+             "panels), so nothing was written"});
     }
     expectFailures(files.folder, cases);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <variant>
 
 #include "editor/GlyphTarget.h"
@@ -69,7 +70,19 @@ TEST(GlyphTools, EachToolOnAKnownGlyph) {
     }
 }
 
-TEST(GlyphTarget, IndicesCodesAndCharactersOfEachKind) {
+TEST(GlyphTarget, IndicesCodesCharactersAndConjunctsOfEachKind) {
+    // A conjunct typed as its letters goes to the first glyph from 128 on that holds its pair.
+    auto font = std::make_unique<FontTables>();
+    font->JuktaMode = true;
+    const auto withPair = [&](int glyph, std::uint8_t first, std::uint8_t second) {
+        Glyph value;
+        value.pair = {first, second};
+        setGlyph(*font, glyph, value, true);
+    };
+    withPair(0x15, 0x15, 0x37);  // below 128: a letter's own glyph, no conjunct
+    withPair(0x90, 0x15, 0x37);
+    withPair(0x91, 0x15, 0x37);
+    withPair(0x1FF, 0x24, 0x30);
     const struct {
         const char* text;
         FontKind kind;
@@ -78,7 +91,8 @@ TEST(GlyphTarget, IndicesCodesAndCharactersOfEachKind) {
         {"21", FontKind::Hindi, 21},
         {"0x15", FontKind::Hindi, 21},
         {"Code: 0915", FontKind::Hindi, 21},
-        {"Code: 0915", FontKind::Jukta512, -1},
+        {"Code: 0915", FontKind::Jukta512, 0x15},  // the code point, as the prompt's example gives it
+        {"Code: 015", FontKind::Jukta512, 0x15},   // the label's three digits
         {"Code: 1FF", FontKind::Jukta512, 511},
         {"\xE0\xA4\x95", FontKind::Jukta512, 0x15},
         {"128", FontKind::Hindi, -1},
@@ -87,9 +101,15 @@ TEST(GlyphTarget, IndicesCodesAndCharactersOfEachKind) {
         {"15x", FontKind::Hindi, -1},
         {"\xE0\xA5\xBF", FontKind::Hindi, 0x7F},
         {"\xE0\xA6\x95", FontKind::Hindi, -1},
+        {"\xE0\xA4\x95\xE0\xA5\x8D\xE0\xA4\xB7", FontKind::Jukta512, 0x90},     // KSSA
+        {" \xE0\xA4\xA4\xE0\xA5\x8D\xE0\xA4\xB0 ", FontKind::Jukta512, 0x1FF},  // TRA
+        {"\xE0\xA4\x95\xE0\xA5\x8D\xE0\xA4\xA4", FontKind::Jukta512, -1},       // KTA: no glyph holds it
+        {"\xE0\xA4\x95\xE0\xA5\x8D\xE0\xA4\xB7", FontKind::Hindi, -1},          // no conjuncts there
+        {"\xE0\xA4\x95\xE0\xA4\xBF", FontKind::Jukta512, -1},                   // KA and the I sign
+        {"\xE0\xA4\x95\xE0\xA5\x8D", FontKind::Jukta512, -1},                   // KA and the halant
     };
     for (const auto& c : cases) {
-        const auto target = glyphTarget(c.text, c.kind);
+        const auto target = glyphTarget(c.text, c.kind, font.get());
         if (c.glyph < 0) {
             EXPECT_TRUE(std::holds_alternative<std::string>(target)) << c.text;
         } else {

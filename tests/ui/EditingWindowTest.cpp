@@ -6,12 +6,15 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
 
 #include "FontFileFixture.h"
 #include "WindowFixture.h"
+#include "compose/Picture.h"
 #include "compose/Sheet.h"
 #include "font/FontText.h"
 #include "font/GlyphCode.h"
@@ -197,7 +200,13 @@ TEST_F(EditingWindowTest, GoToTakesAnIndexACodeOrACharacterAndStoresFirst) {
     const struct {
         const char* text;
         int glyph;
-    } cases[] = {{"21", 21}, {"0x1FF", 511}, {"Code: 080", 128}, {"\xE0\xA4\xB7", 0x37}, {"  7 ", 7}};
+    } cases[] = {{"21", 21},
+                 {"0x1FF", 511},
+                 {"Code: 080", 128},
+                 {"Code: 0915", 0x15},                           // the prompt's own example, a code point
+                 {"\xE0\xA4\x83\xE0\xA5\x8D\xE0\xA4\x83", 128},  // the conjunct of glyph 128's pair 03 03
+                 {"\xE0\xA4\xB7", 0x37},
+                 {"  7 ", 7}};
     for (const auto& c : cases) {
         typed = QString::fromUtf8(c.text);
         trigger("actGoToGlyph");
@@ -205,7 +214,7 @@ TEST_F(EditingWindowTest, GoToTakesAnIndexACodeOrACharacterAndStoresFirst) {
         EXPECT_EQ(text("lblLoc"), toQString(glyphCode(FontKind::Jukta512, c.glyph))) << c.text;
     }
     EXPECT_FALSE(ledLit(tables().FontData, 0, 0, 0)) << "the glyph shown was stored before going";
-    for (const char* bad : {"512", "x", "Code: 0915"}) {
+    for (const char* bad : {"512", "x", "Code: 1915"}) {
         typed = QString::fromUtf8(bad);
         trigger("actGoToGlyph");
         EXPECT_EQ(tables().CurChar, 7) << bad;
@@ -358,6 +367,16 @@ TEST_F(EditingWindowTest, ThePreviewComposesTheCanvasGlyphAndListsWhatIsMissing)
     trigger("actUndo");
     EXPECT_EQ(strip->pixmap().toImage(), before);
     EXPECT_EQ(missing->count(), 1);
+
+    // A long text scrolls inside the window, which keeps its size; past 4096 columns only the start shows.
+    const QSize size = preview->size();
+    text->setText(QString(2000, QChar(0x0900)));  // glyph 0, 4 columns wide: 8000 columns
+    EXPECT_EQ(preview->size(), size);
+    EXPECT_GT(preview->findChild<QScrollArea*>("scrStrip")->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(strip->pixmap().width(), 4096 * compose::kPreviewPitch + 2 * compose::kPreviewPitch);
+    ASSERT_GE(missing->count(), 1);
+    EXPECT_TRUE(missing->item(0)->text().startsWith("the picture shows the first 4096 of the text's 80"))
+        << missing->item(0)->text().toStdString();
 }
 
 TEST_F(EditingWindowTest, TheOverviewGoesToTheGlyphClickedAndFollowsStores) {

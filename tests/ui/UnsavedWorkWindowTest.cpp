@@ -141,5 +141,68 @@ TEST_F(UnsavedWorkWindowTest, ClosingWithUnsavedWorkAsksSaveDiscardOrCancel) {
     EXPECT_EQ(fileBytes(path("font.txt")), saved);
 }
 
+// Loading another font, by "Load" or by File > Open Font..., would drop the work as closing does.
+TEST_F(UnsavedWorkWindowTest, LoadingAnotherFontWithUnsavedWorkAsksSaveDiscardOrCancel) {
+    writeFont("other.txt", *makeFont(FontKind::Hindi, 8));
+    const struct {
+        bool byMenu;
+        QMessageBox::StandardButton answer;
+        bool saved;   // font.txt holds the work afterwards
+        bool loaded;  // other.txt is shown afterwards
+    } cases[] = {
+        {false, QMessageBox::Cancel, false, false}, {false, QMessageBox::Discard, false, true},
+        {false, QMessageBox::Save, true, true},     {true, QMessageBox::Cancel, false, false},
+        {true, QMessageBox::Discard, false, true},  {true, QMessageBox::Save, true, true},
+    };
+    for (const auto& c : cases) {
+        const std::string what = std::string(c.byMenu ? "Open Font, " : "Load, ") + std::to_string(c.answer);
+        writeFont("font.txt", *makeFont(FontKind::Hindi, 3));
+        const QByteArray original = fileBytes(path("font.txt"));
+        load("font.txt", FontKind::Hindi);
+        questions.clear();
+        // A change stored by stepping on, and a stroke on the next glyph: both are work to keep.
+        paintDarkCell();
+        click("cmdShowInc");
+        paintDarkCell();
+        const FontTables withWork = tables();
+        const std::vector<std::uint32_t> pixels(raster().pixels().begin(), raster().pixels().end());
+        answer = c.answer;
+        chosenFile = path("other.txt");
+        if (c.byMenu) {
+            window.findChild<QAction*>("actOpenFont")->trigger();
+        } else {
+            load("other.txt", FontKind::Hindi);
+        }
+        EXPECT_EQ(questions, QStringList{"Save changes to font.txt?"}) << what;
+        EXPECT_EQ(fileBytes(path("font.txt")) != original, c.saved) << what;
+        EXPECT_EQ(window.documentFile(), path(c.loaded ? "other.txt" : "font.txt").toStdString()) << what;
+        if (!c.loaded) {
+            EXPECT_EQ(static_cast<const FontTables&>(tables()).FontData, withWork.FontData) << what;
+            EXPECT_TRUE(std::equal(pixels.begin(), pixels.end(), raster().pixels().begin())) << what;
+            EXPECT_TRUE(window.hasUnsavedChanges()) << what;
+        }
+        answer = QMessageBox::Discard;
+        load("font.txt", FontKind::Hindi);
+    }
+
+    // A save that fails keeps the font and its work; a font without changes loads without a question.
+    paintDarkCell();
+    answer = QMessageBox::Save;
+    questions.clear();
+    {
+        FileSizeLimit limit(1000);
+        load("other.txt", FontKind::Hindi);
+    }
+    expectMessage("Error Saving File", "Disk full: " + path("font.txt"));
+    EXPECT_EQ(window.documentFile(), path("font.txt").toStdString());
+    EXPECT_TRUE(window.hasUnsavedChanges());
+    answer = QMessageBox::Discard;
+    load("other.txt", FontKind::Hindi);
+    questions.clear();
+    load("font.txt", FontKind::Hindi);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(window.documentFile(), path("font.txt").toStdString());
+}
+
 }  // namespace
 }  // namespace ledfont::ui
