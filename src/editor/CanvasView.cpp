@@ -2,7 +2,7 @@
 
 namespace ledfont::editor {
 
-CanvasView::CanvasView(GlyphEditor& editor, PictureSurface& pic) : canvas_(pic, unused_) {
+CanvasView::CanvasView(GlyphEditor& editor, PictureSurface& pic) : canvas_(pic) {
     // As the window starts: the grid on the black picture, then the lists' first selections draw theirs.
     const Glyph& draft = editor.draft();
     canvas_.DrawGrid();

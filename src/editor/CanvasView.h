@@ -18,7 +18,6 @@ class CanvasView {
     const LedCanvas& canvas() const { return canvas_; }
 
   private:
-    CharMapArray unused_;  // the canvas's own map reading, which the editor's draft makes redundant
     LedCanvas canvas_;
 };
 

@@ -75,20 +75,12 @@ void LedCanvas::Clear() {
     }
 }
 
-void LedCanvas::GetMap() {
-    draft_.fillMap(charMap_);
+void LedCanvas::GetMap(CharMapArray& map) const {
+    draft_.fillMap(map);
 }
 
 void LedCanvas::PutChar(int cols, const CharMapArray& source) {
     lightClearedBits(*this, cols, [&](int i) { return source(i); });
-}
-
-void LedCanvas::paintCell(int button, int col, int row) {
-    if (button == kLeftButton) {
-        OnLED(col, row);
-    } else if (button == kRightButton) {
-        OffLED(col, row);
-    }
 }
 
 void visitLine(Cell from, Cell to, const std::function<void(Cell)>& visit) {
@@ -131,34 +123,6 @@ void visitLine(Cell from, Cell to, const std::function<void(Cell)>& visit) {
     }
 }
 
-void LedCanvas::paintLine(int button, Cell from, Cell to) {
-    visitLine(from, to, [&](Cell cell) { paintCell(button, cell.column, cell.row); });
-}
-
-void LedCanvas::MouseDown(int button, float x, float y) {
-    const Cell cell{pointerToCell(x), pointerToCell(y)};
-    paintCell(button, cell.column, cell.row);
-    strokeButton_ = button;
-    strokeCell_ = cell;
-    GetMap();
-}
-
-void LedCanvas::MouseMove(int button, float x, float y) {
-    if (button != kLeftButton && button != kRightButton) {
-        strokeCell_.reset();
-        return;
-    }
-    const Cell cell{pointerToCell(x), pointerToCell(y)};
-    if (strokeCell_ && strokeButton_ == button) {
-        paintLine(button, *strokeCell_, cell);
-    } else {
-        paintCell(button, cell.column, cell.row);
-    }
-    strokeButton_ = button;
-    strokeCell_ = cell;
-    GetMap();
-}
-
 void LedCanvas::DrawLimitLine(int width) {
     auto x = static_cast<float>(kCellSize * width);
     pic_.line(x, 0, x, static_cast<float>(pic_.outerHeight()), kLimitGreen);
@@ -174,20 +138,6 @@ void LedCanvas::CentreClick(int listIndex) {
     double left = listIndex * pic_.outerWidth() / 16 + pic_.outerLeft();
     pic_.setMarkerLeft(static_cast<float>(left));
     markerLeft_ = static_cast<float>(left);
-}
-
-void LedCanvas::ShowBitmap(const FontDataTable& font, int glyph) {
-    const Glyph shown = recordAt(font, glyph);
-    pic_.clear();
-    draft_.clear();
-    DrawGrid();
-    for (int c = 0; c < kCells; ++c) {
-        for (int r = 0; r < kCells; ++r) {
-            if (shown.lit(c, r)) {
-                OnLED(c, r);
-            }
-        }
-    }
 }
 
 void LedCanvas::ShowDraft(const GlyphDraft& draft) {
@@ -226,20 +176,6 @@ void LedCanvas::Follow(const Glyph& glyph) {
     if (markerLeft_ != left) {
         CentreClick(glyph.centre - 1);
     }
-}
-
-void LedCanvas::ShowPicture(const CanvasPicture& picture) {
-    pic_.clear();
-    draft_.clear();
-    DrawGrid();
-    ShowDraft(picture.draft);
-    if (picture.limitWidth) {
-        DrawLimitLine(*picture.limitWidth);
-    }
-    if (picture.markerLeft) {
-        pic_.setMarkerLeft(*picture.markerLeft);
-    }
-    markerLeft_ = picture.markerLeft;
 }
 
 }  // namespace ledfont::editor

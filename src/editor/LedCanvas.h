@@ -15,15 +15,6 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kMiddleButton = 4;
 
-// Everything the canvas shows: the LEDs, the width the limit line stands after and where the centre
-// marker is. Drawing one of these again gives the very same picture.
-struct CanvasPicture {
-    GlyphDraft draft;
-    std::optional<int> limitWidth;
-    std::optional<float> markerLeft;
-    bool operator==(const CanvasPicture&) const = default;
-};
-
 // Canvas geometry: cell (c, r) spans (10c, 10r)..(10c + 10, 10r + 10); its LED box lies strictly inside.
 constexpr int kCellSize = 10;
 constexpr int kCells = 16;
@@ -43,41 +34,29 @@ struct Cell {
 // far outside.
 void visitLine(Cell from, Cell to, const std::function<void(Cell)>& visit);
 
-// The 16 x 16 LED grid drawn on a picture surface. Every LED drawn lands in the draft too, and GetMap
-// reads the draft back into CharMap: the same bits as reading the colour at every cell centre (black
-// meaning dark), since nothing but an LED box ever covers a cell centre and a cleared picture is black.
+// The 16 x 16 LED grid drawn on a picture surface. It only draws; every LED drawn lands in its draft too,
+// and GetMap reads the draft back: the same bits as reading the colour at every cell centre (black meaning
+// dark), since nothing but an LED box ever covers a cell centre and a cleared picture is black.
 class LedCanvas {
   public:
-    LedCanvas(PictureSurface& pic, CharMapArray& charMap) : pic_(pic), charMap_(charMap) {}
+    explicit LedCanvas(PictureSurface& pic) : pic_(pic) {}
 
     void DrawGrid();
     void OnLED(int x, int y);
     void OffLED(int x, int y);
     void Clear();
-    void GetMap();
+    // Bytes 0..31 of `map` from what the canvas shows, in CharMap's layout; the bytes after them stay.
+    void GetMap(CharMapArray& map) const;
     // Lights the cells of columns 0..cols-1 whose bit is 0 in `source` (CharMap's layout); its bounds
     // stop a cols of 26 or more at index 51.
     void PutChar(int cols, const CharMapArray& source);
-
-    // A press paints the cell under the pointer; a move with the same button held paints every cell on the
-    // straight line from the cell painted last, so a fast stroke leaves no gaps.
-    void MouseDown(int button, float x, float y);
-    void MouseMove(int button, float x, float y);
 
     // cmbCols_Click: grid redrawn, then the green limit line for width listIndex + 1.
     void ColsClick(int listIndex);
     // cmbCentre_Click: the marker over centre listIndex + 1 (-1 puts it one step left of the canvas).
     void CentreClick(int listIndex);
-
-    // The parts of showing a stored glyph: the green line after `width` columns, and the picture
-    // cleared, gridded and painted with the record's lit cells.
+    // The green line after `width` columns.
     void DrawLimitLine(int width);
-    void ShowBitmap(const FontDataTable& font, int glyph);
-
-    // The glyph as the canvas shows it.
-    const GlyphDraft& draft() const { return draft_; }
-    // Lights and darkens the LEDs that differ from `draft`; the lines and the marker stay.
-    void ShowDraft(const GlyphDraft& draft);
 
     // Draws `glyph` anew, as showing a stored glyph does: the picture cleared and gridded, its lit LEDs,
     // then the grid and limit line of its width and the marker over its centre, as the lists draw them.
@@ -85,25 +64,19 @@ class LedCanvas {
     // Draws only what differs between `glyph` and the picture: LEDs, the limit line, the marker.
     void Follow(const Glyph& glyph);
 
-    CanvasPicture picture() const { return {draft_, limitWidth_, markerLeft_}; }
-    // Draws `picture` from a cleared surface: the grid, the LEDs, the limit line, the marker.
-    void ShowPicture(const CanvasPicture& picture);
+    // The LEDs as the canvas shows them.
+    const GlyphDraft& draft() const { return draft_; }
+    // Lights and darkens the LEDs that differ from `draft`; the lines and the marker stay.
+    void ShowDraft(const GlyphDraft& draft);
 
   private:
     void ledBox(int x, int y, Colour colour);
-    void paintCell(int button, int col, int row);
-    // Paints the cells from the one after `from` to `to`, as a line of cells one step apart.
-    void paintLine(int button, Cell from, Cell to);
 
     PictureSurface& pic_;
-    CharMapArray& charMap_;
     GlyphDraft draft_;
     // A grid drawn covers the limit line, which always stands on a grid line.
     std::optional<int> limitWidth_;
     std::optional<float> markerLeft_;
-    // The stroke under way: the button painting and the cell it painted last.
-    int strokeButton_ = 0;
-    std::optional<Cell> strokeCell_;
 };
 
 }  // namespace ledfont::editor

@@ -288,62 +288,101 @@ TEST_F(GlyphEditorTest, PressAndDragLightThenDarkenCells) {
     expectMapMatchesPicture();
 }
 
+TEST_F(GlyphEditorTest, APressPaintsByButtonAndTheMapFollows) {
+    struct Case {
+        int button;
+        float x;
+        int litColumn;  // -1: nothing visible changes
+    };
+    const Case cases[] = {{kLeftButton, 4.9f, 0},    {kLeftButton, 9.5f, 1},    {kLeftButton, 10.5f, 1},
+                          {kLeftButton, 159.4f, 15}, {kLeftButton, 159.5f, -1}, {kMiddleButton, 50, -1}};
+    for (const Case& c : cases) {
+        editor.applyTool(GlyphTool::Clear);
+        click(c.button, c.x, 4.9f);
+        EXPECT_EQ(litCount(), c.litColumn < 0 ? 0 : 1) << c.x;
+        EXPECT_TRUE(c.litColumn < 0 || lit(c.litColumn, 0)) << c.x;
+        EXPECT_EQ(editor.charMap()(0), c.litColumn == 0 ? 0xFE : 0xFF) << c.x;
+    }
+    EXPECT_EQ(test::errorOf([&] { click(kLeftButton, 1e12f, 5); }).code(), ErrorCode::Overflow);
+}
+
+TEST_F(GlyphEditorTest, AMovePaintsOnlyWithLeftOrRightAlone) {
+    for (int button : {0, 3, kMiddleButton, 5, 6, 7}) {
+        editor.paint(button, 5, 5);
+        EXPECT_FALSE(lit(0, 0)) << button;
+    }
+    editor.paint(kLeftButton, -9.4f, 5);
+    EXPECT_TRUE(lit(0, 0)) << "-9.4 rounds to -9, which divides to column 0";
+    EXPECT_EQ(editor.charMap()(0), 0xFE);
+    editor.paint(kLeftButton, -9.5f, 15);
+    EXPECT_FALSE(lit(0, 1)) << "-9.5 rounds to -10: column -1, off the picture";
+    editor.paint(kRightButton, 5, 5);
+    EXPECT_FALSE(lit(0, 0));
+    EXPECT_EQ(editor.charMap()(0), 0xFF);
+    click(kLeftButton, 25, 25);
+    click(kRightButton, 25, 25);
+    EXPECT_EQ(litCount(), 0) << "the right button darkens on a press too";
+}
+
 // A drag that the pointer crosses faster than one cell a move still paints every cell on its way.
 TEST_F(GlyphEditorTest, AStrokeJoinsThePointsItsMovesReport) {
+    const auto cellsLit = [&] {
+        std::vector<Cell> cells;
+        for (int c = 0; c < 16; ++c) {
+            for (int r = 0; r < 16; ++r) {
+                if (lit(c, r)) {
+                    cells.push_back({c, r});
+                }
+            }
+        }
+        return cells;
+    };
     const struct {
         const char* what;
-        int button;
         std::vector<std::pair<float, float>> points;  // the press, then the moves, in canvas units
-        int lit;
-        std::vector<std::pair<int, int>> cells;  // lit (left button) or dark (right button)
+        std::vector<Cell> expected;
     } cases[] = {
-        {"a row", kLeftButton, {{25, 55}, {95, 55}}, 8, {{2, 5}, {5, 5}, {9, 5}}},
-        {"a slope", kLeftButton, {{5, 5}, {45, 25}}, 5, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
-        {"far off the picture and back", kLeftButton, {{55, 5}, {-1.0e8f, 5}, {25, 5}}, 6, {{0, 0}, {5, 0}}},
-        {"darkening a column", kRightButton, {{5, 5}, {5, 155}}, 256 - 16, {{0, 0}, {0, 8}, {0, 15}}},
+        {"a row", {{25, 55}, {95, 55}}, {{2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}}},
+        {"a diagonal, back and up", {{35, 35}, {5, 5}}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+        {"a slope, rounded to the nearest cell",
+         {{5, 5}, {45, 25}},
+         {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
+        {"two moves", {{5, 155}, {5, 135}, {25, 135}}, {{0, 13}, {0, 14}, {0, 15}, {1, 13}, {2, 13}}},
+        {"far off the picture", {{55, 5}, {-1.0e8f, 5}}, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}}},
+        {"from far off back in", {{1.0e8f, 1.0e8f}, {145, 145}}, {{14, 14}, {15, 15}}},
     };
     for (const auto& c : cases) {
         editor.applyTool(GlyphTool::Clear);
-        if (c.button == kRightButton) {
-            editor.setWidth(16);
-            editor.applyTool(GlyphTool::Fill);
-        }
-        editor.beginStroke(c.button, c.points[0].first, c.points[0].second);
+        editor.beginStroke(kLeftButton, c.points[0].first, c.points[0].second);
         for (std::size_t i = 1; i < c.points.size(); ++i) {
-            editor.paint(c.button, c.points[i].first, c.points[i].second);
+            editor.paint(kLeftButton, c.points[i].first, c.points[i].second);
         }
         editor.endStroke();
-        EXPECT_EQ(litCount(), c.lit) << c.what;
-        for (auto [column, row] : c.cells) {
-            EXPECT_EQ(lit(column, row), c.button == kLeftButton) << c.what << " " << column << "," << row;
-        }
+        EXPECT_EQ(cellsLit(), c.expected) << c.what;
         EXPECT_EQ(editor.undoLabel(), "Paint") << c.what;
     }
-    // A move without a button ends the joining: the next move paints its own cell only.
+
+    // The right button darkens along its line; a move without a button ends the joining, and a move with
+    // another button than the press starts a new line.
+    editor.setWidth(16);
+    editor.applyTool(GlyphTool::Fill);
+    editor.beginStroke(kRightButton, 5, 5);
+    editor.paint(kRightButton, 155, 5);
+    editor.endStroke();
+    for (int c = 0; c < 16; ++c) {
+        EXPECT_FALSE(lit(c, 0)) << c;
+    }
     editor.applyTool(GlyphTool::Clear);
     editor.beginStroke(kLeftButton, 5, 5);
-    editor.paint(0, 85, 5);
-    editor.paint(kLeftButton, 155, 5);
+    editor.paint(0, 55, 5);
+    editor.paint(kLeftButton, 105, 5);
+    editor.paint(kRightButton, 155, 155);
+    editor.paint(kLeftButton, 155, 105);
+    EXPECT_EQ(cellsLit(), (std::vector<Cell>{{0, 0}, {10, 0}, {15, 10}}));
+    editor.paint(kLeftButton, 5, 5);
+    EXPECT_EQ(editor.charMap()(0), 0xFE) << "a joined move reaches the map as a press does";
     editor.endStroke();
-    EXPECT_EQ(litCount(), 2);
-}
-
-TEST_F(GlyphEditorTest, PointerPositionsToCells) {
-    // Half goes to the even neighbour, then division truncates towards zero; outside the grid nothing shows.
-    const std::tuple<float, float, int, int> cases[] = {
-        {4.9f, 4.9f, 0, 0}, {9.5f, 0, 1, 0}, {10.5f, 0, 1, 0}, {159.4f, 0, 15, 0}, {-9.4f, 5, 0, 0},
-    };
-    for (auto [x, y, column, row] : cases) {
-        click(kLeftButton, x, y);
-        EXPECT_TRUE(lit(column, row)) << x;
-        click(kRightButton, x, y);
-    }
-    const auto before = pixels();
-    for (float x : {159.5f, -9.5f, 500.0f}) {
-        click(kLeftButton, x, 5);
-    }
-    EXPECT_EQ(pixels(), before);
-    EXPECT_EQ(test::errorOf([&] { click(kLeftButton, 1e12f, 5); }).code(), ErrorCode::Overflow);
+    EXPECT_EQ(editor.undoLabel(), "Paint");
 }
 
 TEST_F(GlyphEditorTest, WidthAndCentreMoveTheLineAndTheMarker) {

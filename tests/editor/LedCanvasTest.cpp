@@ -31,7 +31,7 @@ class LedCanvasTest : public ::testing::Test {
 
     Raster raster;
     CharMapArray charMap;
-    LedCanvas canvas{raster, charMap};
+    LedCanvas canvas{raster};
 };
 
 TEST_F(LedCanvasTest, GridIsBlueOnMultiplesOfTenAndLeavesCellsDark) {
@@ -70,7 +70,7 @@ TEST_F(LedCanvasTest, GetMapBitLayout) {
     canvas.OnLED(0, 0);
     canvas.OnLED(15, 15);
     canvas.OnLED(4, 9);
-    canvas.GetMap();
+    canvas.GetMap(charMap);
     for (int i = 0; i < 33; ++i) {
         const int expected = i == 0 ? 0xFE : i == 7 || i == 9 ? 0xFD : i == 31 ? 0x7F : i == 32 ? 77 : 0xFF;
         EXPECT_EQ(charMap(i), expected) << "byte " << i;
@@ -79,13 +79,13 @@ TEST_F(LedCanvasTest, GetMapBitLayout) {
 
 TEST_F(LedCanvasTest, ClearDarkensEveryLedWithoutRefreshingCharMap) {
     canvas.OnLED(4, 4);
-    canvas.GetMap();
+    canvas.GetMap(charMap);
     CharMapArray before = charMap;
     canvas.Clear();
     EXPECT_EQ(litCount(), 0);
     EXPECT_EQ(charMap, before);
     EXPECT_EQ(raster.pixel(40, 45), kGridBlue) << "the grid is not touched";
-    canvas.GetMap();
+    canvas.GetMap(charMap);
     for (int i = 0; i < 32; ++i) {
         EXPECT_EQ(charMap(i), 255);
     }
@@ -99,104 +99,6 @@ TEST(PointerToCell, RoundsHalfToEvenThenTruncates) {
     for (auto [v, cell] : cases) {
         EXPECT_EQ(pointerToCell(v), cell) << v;
     }
-}
-
-TEST_F(LedCanvasTest, MouseDownPaintsByButtonAndAlwaysRefreshesCharMap) {
-    struct Case {
-        int button;
-        float x;
-        int litColumn;  // -1: nothing visible changes
-    };
-    const Case cases[] = {{kLeftButton, 4.9f, 0},    {kLeftButton, 9.5f, 1},    {kLeftButton, 10.5f, 1},
-                          {kLeftButton, 159.4f, 15}, {kLeftButton, 159.5f, -1}, {kMiddleButton, 50, -1}};
-    for (const Case& c : cases) {
-        canvas.Clear();
-        charMap.set(0, 17);  // a stale value: any mouse-down must rewrite it
-        canvas.MouseDown(c.button, c.x, 4.9f);
-        EXPECT_EQ(litCount(), c.litColumn < 0 ? 0 : 1) << c.x;
-        EXPECT_TRUE(c.litColumn < 0 || lit(c.litColumn, 0)) << c.x;
-        EXPECT_EQ(charMap(0), c.litColumn == 0 ? 0xFE : 0xFF) << "CharMap refreshed at " << c.x;
-    }
-}
-
-TEST_F(LedCanvasTest, MouseMovePaintsOnlyWithLeftOrRightAlone) {
-    charMap.set(0, 17);
-    for (int button : {0, 3, kMiddleButton, 5, 6, 7}) {
-        canvas.MouseMove(button, 5, 5);
-        EXPECT_FALSE(lit(0, 0)) << button;
-        EXPECT_EQ(charMap(0), 17) << "no refresh for button code " << button;
-    }
-    canvas.MouseMove(kLeftButton, -9.4f, 5);
-    EXPECT_TRUE(lit(0, 0)) << "-9.4 rounds to -9, which divides to column 0";
-    EXPECT_EQ(charMap(0), 0xFE);
-    canvas.MouseMove(kLeftButton, -9.5f, 15);
-    EXPECT_FALSE(lit(0, 1)) << "-9.5 rounds to -10: column -1, off the picture";
-    canvas.MouseMove(kRightButton, 5, 5);
-    EXPECT_FALSE(lit(0, 0));
-    EXPECT_EQ(charMap(0), 0xFF);
-    canvas.MouseDown(kLeftButton, 25, 25);
-    canvas.MouseDown(kRightButton, 25, 25);
-    EXPECT_EQ(litCount(), 0) << "the right button darkens on a press too";
-}
-
-// A drag that the pointer crosses faster than one cell a move still paints every cell on its way.
-TEST_F(LedCanvasTest, AStrokeJoinsThePointsItsMovesReport) {
-    const auto cellsLit = [&] {
-        std::vector<Cell> cells;
-        for (int c = 0; c < 16; ++c) {
-            for (int r = 0; r < 16; ++r) {
-                if (lit(c, r)) {
-                    cells.push_back({c, r});
-                }
-            }
-        }
-        return cells;
-    };
-    const struct {
-        const char* what;
-        std::vector<std::pair<float, float>> points;  // the press, then the moves, in canvas units
-        std::vector<Cell> expected;
-    } cases[] = {
-        {"a row", {{25, 55}, {95, 55}}, {{2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}}},
-        {"a diagonal, back and up", {{35, 35}, {5, 5}}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
-        {"a slope, rounded to the nearest cell",
-         {{5, 5}, {45, 25}},
-         {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
-        {"two moves", {{5, 155}, {5, 135}, {25, 135}}, {{0, 13}, {0, 14}, {0, 15}, {1, 13}, {2, 13}}},
-        {"far off the picture", {{55, 5}, {-1.0e8f, 5}}, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}}},
-        {"from far off back in", {{1.0e8f, 1.0e8f}, {145, 145}}, {{14, 14}, {15, 15}}},
-    };
-    for (const auto& c : cases) {
-        canvas.Clear();
-        canvas.MouseDown(kLeftButton, c.points[0].first, c.points[0].second);
-        for (std::size_t i = 1; i < c.points.size(); ++i) {
-            canvas.MouseMove(kLeftButton, c.points[i].first, c.points[i].second);
-        }
-        EXPECT_EQ(cellsLit(), c.expected) << c.what;
-    }
-
-    // The right button darkens along its line; a move without a button ends the stroke, and a move with
-    // another button than the press starts a new one.
-    GlyphDraft allLit;
-    allLit.setColumns(std::array<std::uint16_t, 16>{0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
-                                                    0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
-                                                    0xFFFF, 0xFFFF});
-    canvas.ShowDraft(allLit);
-    canvas.MouseDown(kRightButton, 5, 5);
-    canvas.MouseMove(kRightButton, 155, 5);
-    for (int c = 0; c < 16; ++c) {
-        EXPECT_FALSE(lit(c, 0)) << c;
-    }
-    canvas.Clear();
-    canvas.MouseDown(kLeftButton, 5, 5);
-    canvas.MouseMove(0, 55, 5);
-    canvas.MouseMove(kLeftButton, 105, 5);
-    canvas.MouseMove(kRightButton, 155, 155);
-    canvas.MouseMove(kLeftButton, 155, 105);
-    EXPECT_EQ(cellsLit(), (std::vector<Cell>{{0, 0}, {10, 0}, {15, 10}}));
-    charMap.set(0, 17);
-    canvas.MouseMove(kLeftButton, 5, 5);
-    EXPECT_EQ(charMap(0), 0xFE) << "a joined move refreshes CharMap as a press does";
 }
 
 TEST_F(LedCanvasTest, OnlyTheLatestLimitLineIsGreenAndDrawGridKeepsLeds) {
@@ -245,18 +147,22 @@ TEST_F(LedCanvasTest, PutCharLightsZeroBitsOfTheGivenColumns) {
     EXPECT_THROW(canvas.PutChar(26, source), Error);
 }
 
-TEST_F(LedCanvasTest, ShowBitmapClearsGridsAndPaintsTheRecord) {
+TEST_F(LedCanvasTest, ShowGlyphClearsGridsAndPaintsTheRecord) {
     canvas.OnLED(9, 9);
     FontDataTable font;
     for (int b = 2; b < 34; ++b) {
         font.set(5, b, 0xFF);
     }
     font.set(5, 2 + 2 * 3 + 1, 0xFD);  // column 3, row 9
-    canvas.ShowBitmap(font, 5);
+    font.set(5, 0, 9);
+    font.set(5, 1, 0x13);
+    canvas.ShowGlyph(recordAt(font, 5));
     EXPECT_EQ(litCount(), 1);
     EXPECT_TRUE(lit(3, 9));
     EXPECT_EQ(raster.pixel(80, 50), kGridBlue);
-    canvas.GetMap();
+    EXPECT_EQ(raster.pixel(90, 50), kLimitGreen) << "the limit line after the width";
+    EXPECT_FLOAT_EQ(raster.markerLeft(), 2 * 2535.0f / 16 + 240) << "the marker over centre 3";
+    canvas.GetMap(charMap);
     EXPECT_EQ(charMap(7), 0xFD);
 }
 
@@ -279,7 +185,7 @@ TEST_F(LedCanvasTest, TheDraftAlwaysReadsAsThePictureAtTheCellCentres) {
                 canvas.Clear();
                 break;
             case 1:
-                canvas.ShowBitmap(font, 0);
+                canvas.ShowGlyph(recordAt(font, 0));
                 break;
             case 2:
                 canvas.PutChar(static_cast<int>(random() % 17), source);
@@ -291,7 +197,7 @@ TEST_F(LedCanvasTest, TheDraftAlwaysReadsAsThePictureAtTheCellCentres) {
                 random() % 2 == 0 ? canvas.OnLED(x, y) : canvas.OffLED(x, y);
                 break;
         }
-        canvas.GetMap();
+        canvas.GetMap(charMap);
         for (int i = 0; i < 32; ++i) {
             int fromPixels = 0;
             for (int k = 0; k < 8; ++k) {
