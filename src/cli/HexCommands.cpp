@@ -57,7 +57,12 @@ int runUnhex(const Arguments& args, std::ostream& out, std::ostream& err) {
     return reportingHexErrors(err, [&] {
         const hexout::HexMemory hex = dump ? hexout::readDumpFile(pathFromUtf8(input), args.unhex.base)
                                            : hexout::readHexFile(pathFromUtf8(input));
-        const FontKind kind = args.unhex.autoKind || !args.kind ? hexout::kindOfHex(hex) : *args.kind;
+        // A dump of a whole chip holds both kinds' regions, whatever the font in it.
+        const FontKind kind =
+            args.unhex.autoKind || !args.kind
+                ? hexout::kindOfHex(hex, dump ? "The dump" : "HEX",
+                                    "give --kind hindi or --kind jukta512 to recover the font of one")
+                : *args.kind;
         FontTables tables = hexout::tablesFromHex(hex, kind);
         tables.FontFile = args.output;
         saveFontFile(pathFromUtf8(args.output), tables);

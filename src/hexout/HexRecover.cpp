@@ -68,16 +68,23 @@ std::string dataText(const std::vector<Span>& data, FontKind kind) {
 
 }  // namespace
 
-FontKind kindOfHex(const HexMemory& hex) {
+FontKind kindOfHex(const HexMemory& hex, std::string_view source, std::string_view choice) {
     const auto hindi = stretches(hex, kindSpan(FontKind::Hindi), true);
     const auto jukta = stretches(hex, kindSpan(FontKind::Jukta512), true);
     if (!hindi.empty() && !jukta.empty()) {
-        throw HexError(0, "HEX holds data for both kinds of font: at " + dataText(hindi, FontKind::Hindi) +
-                              " and at " + dataText(jukta, FontKind::Jukta512));
+        std::string text(source);
+        text.append(" holds data for both kinds of font: at ")
+            .append(dataText(hindi, FontKind::Hindi))
+            .append(" and at ")
+            .append(dataText(jukta, FontKind::Jukta512));
+        if (!choice.empty()) {
+            text.append("; ").append(choice);
+        }
+        throw HexError(0, text);
     }
     if (hindi.empty() && jukta.empty()) {
-        throw HexError(0, "HEX holds no font: nothing at " + regionText(FontKind::Hindi) + " or at " +
-                              regionText(FontKind::Jukta512));
+        throw HexError(0, std::string(source) + " holds no font: nothing at " + regionText(FontKind::Hindi) +
+                              " or at " + regionText(FontKind::Jukta512));
     }
     return hindi.empty() ? FontKind::Jukta512 : FontKind::Hindi;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 
 #include "font/FontTables.h"
 #include "hexout/HexMemory.h"
@@ -10,8 +11,9 @@ namespace ledfont::hexout {
 
 // The kind whose memory region holds data: Hindi when only 0x9000-0xA0FF does, Jukta512 when only
 // 0xA100-0xE8FF does. Data elsewhere does not count. When both regions or neither hold data, throws
-// HexError saying which addresses.
-FontKind kindOfHex(const HexMemory& hex);
+// HexError saying which addresses, naming the memory as `source` ("HEX", "The dump"); when both do, with
+// `choice` after it, the way to take one of them.
+FontKind kindOfHex(const HexMemory& hex, std::string_view source = "HEX", std::string_view choice = {});
 
 // The tables that loading the font of `kind` held in `hex` would give: FontData rows 0..glyphCount-1
 // bytes 0..33 and, for Jukta512, the conjunct pairs; JuktaMode set by the kind; everything else zero.

@@ -52,6 +52,25 @@ TEST(LedfontUnhex, ReadsARawDumpFromItsBaseAddress) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, (folder / "f.txt").string() + ": Hindi font from 0x9000-0xA0FF\n");
     EXPECT_EQ(readFile(folder / "f.txt"), formatFontText(font));
+
+    // A dump of a whole 64 KiB chip holds both kinds' regions: the kind is given, or the failure says how.
+    std::string chip(0x10000, '\xFF');
+    chip.replace(0x9000, image.size(), image);
+    writeFile(folder / "whole.bin", chip);
+    const std::vector<std::string> whole = {"unhex", "--binary", folder / "whole.bin", "--base", "0"};
+    std::vector<std::string> failing = whole;
+    failing.insert(failing.end(), {"-o", folder / "g.txt"});
+    run = runLedfont(failing);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "The dump holds data for both kinds of font: at 0x9000-0xA0FF (Hindi) and at 0xA100-0xE8FF "
+              "(Jukta512); give --kind hindi or --kind jukta512 to recover the font of one\n");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(folder / "g.txt")));
+    std::vector<std::string> chosen = whole;
+    chosen.insert(chosen.end(), {"--kind", "hindi", "-o", folder / "g.txt"});
+    run = runLedfont(chosen);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(readFile(folder / "g.txt"), formatFontText(font));
 }
 
 TEST(LedfontVerify, ListsTheDifferencesOnStdoutAndExitsOne) {
@@ -87,7 +106,7 @@ TEST(LedfontHexRead, BadFilesFailWithOneLineAndWriteNothing) {
             {{"unhex", folder / "bad.hex", "-o", out}, "HEX line 1: checksum 4E, expected 4F"},
             {{"unhex", folder / "both.hex", "-o", out},
              "HEX holds data for both kinds of font: at 0x9000-0xA0FF (Hindi) and at 0xA100-0xA10F "
-             "(Jukta512)"},
+             "(Jukta512); give --kind hindi or --kind jukta512 to recover the font of one"},
             {{"unhex", folder / "font.hex", "--kind", "jukta512", "-o", out},
              "HEX lacks 0xA100-0xE8FF of the Jukta512 font at 0xA100-0xE8FF"},
             {{"unhex", folder / "font.hex", "-o", folder / "font.hex"},
