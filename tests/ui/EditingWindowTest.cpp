@@ -419,6 +419,19 @@ TEST(MainWindowMenus, EveryActionIsInItsMenu) {
             EXPECT_TRUE(found->actions().contains(main.client().findChild<QAction*>(name))) << name;
         }
     }
+    // Every tool the editor offers is an action of its own, in the Edit menu, with the editor's text and
+    // shortcut, and applying it is one step under the tool's name.
+    QMenu* edit = main.findChild<QMenu*>("mnuEdit");
+    for (const editor::ToolCommand& tool : editor::toolCommands()) {
+        auto* action = main.client().findChild<QAction*>(tool.name);
+        ASSERT_NE(action, nullptr) << tool.name;
+        EXPECT_TRUE(edit->actions().contains(action)) << tool.name;
+        EXPECT_EQ(action->text(), QString::fromLatin1(tool.text));
+        EXPECT_EQ(action->shortcut().toString(QKeySequence::PortableText),
+                  QString::fromLatin1(tool.shortcut));
+    }
+    main.client().findChild<QAction*>("actFillGlyph")->trigger();
+    EXPECT_EQ(main.client().findChild<QAction*>("actUndo")->text(), "&Undo Fill");
 }
 
 }  // namespace
