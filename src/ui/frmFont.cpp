@@ -191,7 +191,7 @@ void frmFont::startUp() {
         cmbJuk[0]->addItem(text);
         cmbJuk[1]->addItem(text);
     }
-    renderGlyph();
+    render(editor::GlyphEditor::Change::Shown);
     startFileSelector();
 }
 
