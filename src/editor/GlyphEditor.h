@@ -45,7 +45,7 @@ struct EditState {
 
 // The editing session: the font document, the glyph shown and its draft, the undo history. Each
 // operation is one undo step; a failure throws and leaves everything as it was. Views listen for changes
-// and draw what state() holds.
+// and draw what shown() holds.
 class GlyphEditor {
   public:
     enum class Change {
@@ -106,7 +106,8 @@ class GlyphEditor {
     void paint(int button, float x, float y);
     void endStroke();
 
-    // The editing controls: width 1..16, centre 0..15 (0 none), kind 0..2, a pair byte 00..7F by its entry.
+    // The editing controls: width 0..16 and centre 0..15 (0: no entry chosen), kind 0..2, a pair byte by its
+    // list entry (-1: none, the box keeps its text).
     void setWidth(int width);
     void setCentre(int centre);
     void setKind(int kind);
