@@ -101,11 +101,15 @@ ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& 
             report.missing.push_back(g);
             continue;
         }
+        const std::uint32_t ink = inkColumns(*image);
+        if (ink == 0) {
+            report.empty.push_back(g);
+            continue;
+        }
         const Glyph glyph = glyphFromImage(*image, g, old.pair);
         setGlyph(tables, g, glyph, false);
         report.imported.push_back(g);
-        const std::uint32_t ink = inkColumns(*image);
-        if (image->cut || (ink != 0 && std::bit_width(ink) - std::countr_zero(ink) > kGlyphColumns)) {
+        if (image->cut || (std::bit_width(ink) - std::countr_zero(ink) > kGlyphColumns)) {
             report.cut.push_back(g);
         }
     }

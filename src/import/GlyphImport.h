@@ -21,6 +21,7 @@ struct GlyphSelection {
 struct ImportReport {
     std::vector<int> imported;
     std::vector<int> missing;  // selected, but the source lacks them: left as they were
+    std::vector<int> empty;    // selected, but the source's image lights nothing: left as they were
     std::vector<int> cut;      // imported, but ink beyond 16 columns or the 16 rows was left out
 };
 
@@ -37,7 +38,9 @@ Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t
 FontTables newFont(FontKind kind);
 
 // Sets each selected glyph of the font of `kind` in `tables` that `source` has, keeping its conjunct pair.
-// The text asked for is glyphText of the glyph and the pair the tables hold.
+// The text asked for is glyphText of the glyph and the pair the tables hold. An image without a lit pixel
+// (every code point of the block has ink, so it is one lost off the rows, or a blank the source holds) sets
+// nothing and is reported empty.
 ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& source,
                           const GlyphSelection& selection);
 

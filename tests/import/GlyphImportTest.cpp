@@ -151,5 +151,29 @@ TEST(ImportGlyphs, ReportsInkBeyondSixteenColumnsAsCut) {
     EXPECT_FALSE(glyphAt(tables, 0x15).lit(15, 0));
 }
 
+// An image that lights nothing (its ink lost off the rows at too large a size, or a blank in the source)
+// is no glyph: the one in the font stays, and it is reported empty, neither imported nor cut.
+TEST(ImportGlyphs, LeavesTheGlyphsWhoseImageLightsNothing) {
+    FixedSource source;
+    source.images[U"\u0915"] = imageOf({"#"});
+    source.images[U"\u0916"] = GlyphImage{};
+    GlyphImage lost;
+    lost.cut = true;
+    source.images[U"\u0917"] = lost;
+    FontTables start = newFont(FontKind::Hindi);
+    Glyph drawn = glyphAt(start, 0x17);
+    drawn.setLit(3, 3, true);
+    drawn.width = 5;
+    setGlyph(start, 0x17, drawn, false);
+    FontTables tables = start;
+    const ImportReport report = importGlyphs(tables, FontKind::Hindi, source, {{{0x15, 0x17}}, false});
+    EXPECT_EQ(report.imported, std::vector<int>{0x15});
+    EXPECT_EQ(report.empty, (std::vector<int>{0x16, 0x17}));
+    EXPECT_TRUE(report.missing.empty());
+    EXPECT_TRUE(report.cut.empty());
+    EXPECT_EQ(glyphAt(tables, 0x16), glyphAt(start, 0x16));
+    EXPECT_EQ(glyphAt(tables, 0x17), drawn);
+}
+
 }  // namespace
 }  // namespace ledfont::import
