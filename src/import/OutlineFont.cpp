@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kSmallestSize = 4;
 constexpr int kLargestSize = 64;
+// FreeType reads the font from memory; a larger file is no Devanagari font (the largest are a few MiB).
+constexpr std::size_t kLargestFontBytes = std::size_t{64} << 20;
 
 // Ink is drawn on a canvas larger than a glyph, then the 16 rows of the font are taken from it. The
 // baseline is the top edge of canvas row kBaseline; the pen starts at column kPenStart.
@@ -217,7 +219,7 @@ bool outlineFontsAvailable() {
 OutlineSource::OutlineSource(const std::filesystem::path& path, int pixelSize)
     : face_(std::make_unique<Face>()) {
     Face& f = *face_;
-    f.bytes = readWholeFile(path);
+    f.bytes = readWholeFile(path, kLargestFontBytes);
     const std::string shown = utf8FromPath(path);
     if (const FT_Error error = FT_Init_FreeType(&f.library); error != 0) {
         throw SourceError(0, "FreeType does not start: " + freetypeFault(error), shown);

@@ -4,8 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "../font/EndlessSource.h"
 #include "ImportData.h"
+#include "import/BdfFont.h"
 #include "import/GlyphImport.h"
+#include "import/TextLines.h"
 #include "import/UnifontHex.h"
 #include "support/TestFiles.h"
 
@@ -48,6 +51,60 @@ TEST(UnifontHex, RejectsABadLineNamingIt) {
         } catch (const SourceError& e) {
             EXPECT_EQ(e.what(), message);
         }
+    }
+}
+
+// A source of gigabytes, or an endless one, is refused at its first bad line having read no further than it,
+// and a line with no end in sight is refused once it is longer than any line of a font.
+TEST(SourceReaders, StopAtTheFirstBadLine) {
+    const std::string hexLine = "0915:" + std::string(64, '0') + "\n";
+    const std::string tooLong = "line 1: the line is longer than 4096 characters (is this a text file?)";
+    struct Case {
+        bool bdf;
+        std::string head;
+        std::string tail;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {false, "hello\n", hexLine, "line 1: expected CODEPOINT:DIGITS, found \"hello\""},
+        {false, "", std::string(64, '\0'), tooLong},
+        {false, "0915:", std::string(64, '0'), tooLong},
+        {true,
+         "\x7F"
+         "ELF\n",
+         "STARTCHAR x\n", "line 1: not a BDF font: expected STARTFONT, found \"\\x7FELF\""},
+        {true, "STARTFONT 2.1\nCOMMENT ", std::string(64, 'x'),
+         "line 2: the line is longer than 4096 characters (is this a text file?)"},
+    };
+    for (const Case& c : cases) {
+        test::EndlessSource endless(c.head, c.tail, 1 << 20);
+        std::istream in(&endless);
+        try {
+            if (c.bdf) {
+                BdfSource source(in);
+            } else {
+                UnifontHexSource source(in);
+            }
+            ADD_FAILURE() << "accepted: " << c.message;
+        } catch (const SourceError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+        EXPECT_LE(endless.served(), TextLines::kLongestLine + c.head.size() + 2 * c.tail.size()) << c.message;
+    }
+}
+
+// An outline font is read whole, so a file past the limit is refused before it is read further.
+TEST(SourceReaders, ReadWholeFileRefusesAFileOverItsLimit) {
+    test::TempFolder folder;
+    constexpr std::size_t kMiB = std::size_t{1} << 20;
+    test::writeFile(folder / "exact.ttf", std::string(kMiB, 'x'));
+    test::writeFile(folder / "over.ttf", std::string(kMiB + 1, 'x'));
+    EXPECT_EQ(readWholeFile(folder / "exact.ttf", kMiB).size(), kMiB);
+    try {
+        readWholeFile(folder / "over.ttf", kMiB);
+        ADD_FAILURE() << "read a file over the limit";
+    } catch (const SourceError& e) {
+        EXPECT_EQ(e.what(), (folder / "over.ttf").string() + ": is larger than 1 MiB, too large for a font");
     }
 }
 
