@@ -13,6 +13,7 @@ constexpr std::pair<char32_t, char32_t> kMarkRanges[] = {
     {0x094D, 0x094D}, {0x0951, 0x0957}, {0x0962, 0x0963},
 };
 constexpr char32_t kIkaar = 0x093F;
+constexpr char32_t kKa = 0x0915;
 
 bool isMark(char32_t code) {
     return std::any_of(std::begin(kMarkRanges), std::end(kMarkRanges),
@@ -51,7 +52,26 @@ GlyphKind kindOfGlyph(int glyph) {
     return isMark(code) ? GlyphKind::Vowel : GlyphKind::Consonant;
 }
 
-Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair) {
+std::optional<BaseShape> baseShapeOf(const GlyphImage& image) {
+    const std::uint32_t ink = inkColumns(image);
+    if (ink == 0) {
+        return std::nullopt;
+    }
+    BaseShape shape;
+    for (int r = 1; r < kGlyphRows; ++r) {
+        if (std::popcount(image.rows[static_cast<std::size_t>(r)]) >
+            std::popcount(image.rows[static_cast<std::size_t>(shape.headline)])) {
+            shape.headline = r;
+        }
+    }
+    const int first = std::countr_zero(ink);
+    const int width = std::min(static_cast<int>(std::bit_width(ink)) - first, kGlyphColumns);
+    shape.middle = first + (width - 1) / 2;
+    return shape;
+}
+
+Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair,
+                     const std::optional<BaseShape>& base) {
     const std::uint32_t ink = inkColumns(image);
     Glyph result;
     result.kind = kindOfGlyph(glyph);
@@ -60,18 +80,27 @@ Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t
         result.width = kGlyphColumns;
     } else {
         const int first = std::countr_zero(ink);
-        const int extent = std::bit_width(ink) - first;
-        result.width = static_cast<std::uint8_t>(std::min(extent, kGlyphColumns));
+        const int extent = std::min(static_cast<int>(std::bit_width(ink)) - first, kGlyphColumns);
+        result.width = static_cast<std::uint8_t>(extent);
         for (int r = 0; r < kGlyphRows; ++r) {
             const std::uint32_t row = image.rows[static_cast<std::size_t>(r)] >> first;
-            for (int c = 0; c < result.width; ++c) {
+            for (int c = 0; c < extent; ++c) {
                 if ((row >> c) & 1) {
                     result.columns[static_cast<std::size_t>(c)] |= static_cast<std::uint16_t>(1u << r);
                 }
             }
         }
+        if (base && result.kind == GlyphKind::Ikaar) {
+            // The first run of ink on the headline row is the Ikaar's own piece of the headline.
+            const std::uint32_t headline = image.rows[static_cast<std::size_t>(base->headline)] >> first;
+            if (headline != 0) {
+                const int start = std::countr_zero(headline);
+                const int end = start + std::countr_one(headline >> start);
+                result.width = static_cast<std::uint8_t>(std::min(end, kGlyphColumns));
+            }
+        }
     }
-    // The middle lit column, (width - 1) div 2, as the record counts centres: from 1, 0 being no centre.
+    // The middle column, (width - 1) div 2, as the record counts centres: from 1, 0 being no centre.
     result.centre = static_cast<std::uint8_t>((result.width - 1) / 2 + 1);
     return result;
 }
@@ -89,6 +118,8 @@ ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& 
                           const GlyphSelection& selection) {
     ImportReport report;
     const bool withPair = kind == FontKind::Jukta512;
+    const std::optional<GlyphImage> ka = source.image(std::u32string(1, kKa));
+    const std::optional<BaseShape> base = ka ? baseShapeOf(*ka) : std::nullopt;
     for (int g = 0; g < glyphCount(kind); ++g) {
         const Glyph old = glyphAt(tables, g);
         if (!selected(selection, g) || (selection.onlyEmpty && hasInk(old))) {
@@ -106,7 +137,7 @@ ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& 
             report.empty.push_back(g);
             continue;
         }
-        const Glyph glyph = glyphFromImage(*image, g, old.pair);
+        const Glyph glyph = glyphFromImage(*image, g, old.pair, base);
         setGlyph(tables, g, glyph, false);
         report.imported.push_back(g);
         if (image->cut || (std::bit_width(ink) - std::countr_zero(ink) > kGlyphColumns)) {

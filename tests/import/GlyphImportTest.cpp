@@ -70,6 +70,48 @@ TEST(GlyphFromImage, MovesTheInkLeftAndMeasuresIt) {
     }
 }
 
+// KA's fullest row is its headline, the upper one of a tie; its middle column is that of its lit extent.
+TEST(BaseShapeOf, FindsTheHeadlineAndTheMiddle) {
+    EXPECT_EQ(baseShapeOf(imageOf({"", "", "", "..#########", "......#", "..##..#"})), (BaseShape{3, 6}));
+    EXPECT_EQ(baseShapeOf(imageOf({"", ".##", "##"})), (BaseShape{1, 1}));
+    EXPECT_EQ(baseShapeOf(GlyphImage{}), std::nullopt);
+}
+
+// With the source's KA, an Ikaar is as wide as its own piece of the headline row reaches, so that the
+// consonant after it continues the headline; the hook beyond stays lit, over that consonant.
+TEST(GlyphFromImage, AnIkaarEndsWhereItsPieceOfTheHeadlineDoes) {
+    const std::vector<std::string> drawn = {".###.", "#...#", "#....", "#####", "#....", "#...."};
+    const std::vector<std::string> hooked = {"..########", ".#........#", ".#", "####", ".#", ".#"};
+    const std::vector<std::string> touching = {"...#####", ".......#", "####...#", ".#"};
+    struct Case {
+        const char* what;
+        std::vector<std::string> rows;
+        std::optional<BaseShape> base;
+        int glyph;
+        int width;
+    };
+    const std::vector<Case> cases = {
+        {"a hand-drawn Ikaar", drawn, BaseShape{3, 7}, 0x3F, 5},
+        {"the hook reaching over the consonant", hooked, BaseShape{3, 7}, 0x3F, 4},
+        {"only the piece the stem starts counts", touching, BaseShape{2, 4}, 0x3F, 4},
+        {"no ink on the headline row", hooked, BaseShape{9, 7}, 0x3F, 11},
+        {"no KA in the source", hooked, std::nullopt, 0x3F, 11},
+        {"a consonant keeps its extent", hooked, BaseShape{3, 7}, 0x15, 11},
+    };
+    for (const Case& c : cases) {
+        const Glyph glyph = glyphFromImage(imageOf(c.rows), c.glyph, {}, c.base);
+        EXPECT_EQ(glyph.width, c.width) << c.what;
+        EXPECT_EQ(glyph.centre, (c.width - 1) / 2 + 1) << c.what;
+        // Every lit pixel is kept, also right of the width.
+        for (std::size_t r = 0; r < c.rows.size(); ++r) {
+            for (std::size_t col = 0; col < c.rows[r].size(); ++col) {
+                EXPECT_EQ(glyph.lit(static_cast<int>(col), static_cast<int>(r)), c.rows[r][col] == '#')
+                    << c.what << " row " << r << " column " << col;
+            }
+        }
+    }
+}
+
 TEST(GlyphKinds, FollowTheCodePoints) {
     std::vector<int> vowels;
     std::vector<int> ikaar;
@@ -127,11 +169,13 @@ TEST(ImportGlyphs, SetsTheSelectedGlyphsTheSourceHasAndKeepsTheRest) {
     selection.ranges = {{0x17, 0x17}, {0x80, 0x81}};
     expectImport(selection, {0x17, 0x80}, {0x81});
 
-    // Every glyph: the whole block is asked for by code point, and of the conjuncts only the one with a pair.
+    // Every glyph: KA for the shape of a consonant, then the whole block by code point, and of the conjuncts
+    // only the one with a pair.
     FontTables tables = start;
     source.asked.clear();
     const ImportReport all = importGlyphs(tables, FontKind::Jukta512, source, {});
-    EXPECT_EQ(source.asked.size(), 129u);
+    EXPECT_EQ(source.asked.size(), 130u);
+    EXPECT_EQ(source.asked.front(), U"\u0915");
     EXPECT_EQ(source.asked.back(), U"\u0915\u094D\u0937");
     EXPECT_EQ(all.imported, (std::vector<int>{0x15, 0x16, 0x17, 0x80}));
     EXPECT_EQ(all.missing.size(), 512u - 4u);

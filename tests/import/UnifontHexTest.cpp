@@ -150,7 +150,8 @@ TEST(UnifontHex, TheDebianBlockBecomesAHindiFontPixelForPixel) {
                 ASSERT_EQ(glyph.lit(c, r), expected) << "glyph " << g << " column " << c << " row " << r;
             }
         }
-        EXPECT_EQ(glyph.width, last < 0 ? 16 : last - first + 1) << g;
+        // The Ikaar ends where its piece of the headline, "####" on row 3, does; its hook reaches further.
+        EXPECT_EQ(glyph.width, g == 0x3F ? 4 : last - first + 1) << g;
         EXPECT_EQ(glyph.centre - 1, (glyph.width - 1) / 2) << g << ": the marker over the middle column";
         EXPECT_EQ(glyph.kind, kindOfGlyph(g)) << g;
     }
