@@ -46,7 +46,11 @@ std::optional<BaseShape> baseShapeOf(const GlyphImage& image);
 // 1) div 2 (stored as that + 1, since the record counts centres from 1), the kind of kindOfGlyph, and `pair`.
 // With the source's base shape, an Ikaar is as wide as it reaches on the headline row, from its first lit
 // column to the end of the headline piece there, so that the consonant drawn after it continues the
-// headline and its hook arcs over that consonant (without ink on that row, the rule above).
+// headline and its hook arcs over that consonant (without ink on that row, the rule above). A Vowel's image
+// is then its ink placed on KA (markImage), and its centre marks where KA's middle column is: the glyph
+// starts at its first lit column or there, whichever is further left, and reaches to its last lit column or
+// there, so the composer, which puts a sign's centre on its consonant's, sets it on a consonant as the
+// source sets it on KA (the rule above when that takes more than 16 columns).
 Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair,
                      const std::optional<BaseShape>& base = std::nullopt);
 
@@ -55,9 +59,9 @@ FontTables newFont(FontKind kind);
 
 // Sets each selected glyph of the font of `kind` in `tables` that `source` has, keeping its conjunct pair.
 // The text asked for is glyphText of the glyph and the pair the tables hold; the source's KA gives the base
-// shape. An image without a lit pixel
-// (every code point of the block has ink, so it is one lost off the rows, or a blank the source holds) sets
-// nothing and is reported empty.
+// shape, and a vowel sign is asked for as the source places it on KA where the source can say. An image
+// without a lit pixel (every code point of the block has ink, so it is one lost off the rows, or a blank the
+// source holds) sets nothing and is reported empty.
 ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& source,
                           const GlyphSelection& selection);
 

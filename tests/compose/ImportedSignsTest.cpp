@@ -2,9 +2,12 @@
 // signs an import sets must meet their consonants as in the source.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "../import/ImportData.h"
 #include "compose/Compose.h"
@@ -86,6 +89,49 @@ TEST_P(ImportedSigns, TheIkaarJoinsTheHeadlineOfItsConsonant) {
                                        << stripRows(strip);
     }
     EXPECT_GT(font_->litExtent(kI), ka) << "the hook reaches over KA";
+}
+
+// The LED columns of an image from its first lit column on, empty columns at the end left off.
+std::vector<std::uint16_t> litColumns(const import::GlyphImage& image) {
+    std::vector<std::uint16_t> columns(import::kImageColumns);
+    for (int r = 0; r < kGlyphRows; ++r) {
+        for (int c = 0; c < import::kImageColumns; ++c) {
+            if ((image.rows[static_cast<std::size_t>(r)] >> c) & 1u) {
+                columns[static_cast<std::size_t>(c)] |= static_cast<std::uint16_t>(1u << r);
+            }
+        }
+    }
+    columns.erase(columns.begin(),
+                  std::find_if(columns.begin(), columns.end(), [](auto c) { return c != 0; }));
+    while (!columns.empty() && columns.back() == 0) {
+        columns.pop_back();
+    }
+    return columns;
+}
+
+// KA with each vowel sign is drawn as the source draws the two: the sign where the source's own shaping (an
+// outline font) or cell (Unifont draws a sign in the cell it shares with its consonant) puts it.
+TEST_P(ImportedSigns, AVowelSignSitsOnKaWhereTheSourcePutsIt) {
+    const std::u32string ka = U"\u0915";
+    for (char32_t sign :
+         {U'\u0901', U'\u0902', U'\u0941', U'\u0942', U'\u0943', U'\u0947', U'\u0948', U'\u094D'}) {
+        const std::u32string text = ka + sign;
+        std::optional<import::GlyphImage> drawn = source_->image(text);
+        if (!drawn) {
+            drawn = source_->image(ka);
+            const auto alone = source_->image(std::u32string(1, sign));
+            ASSERT_TRUE(drawn && alone);
+            for (std::size_t r = 0; r < drawn->rows.size(); ++r) {
+                drawn->rows[r] |= alone->rows[r];
+            }
+        }
+        std::vector<std::uint16_t> composed = composeText(*font_, text).columns;
+        while (!composed.empty() && composed.back() == 0) {
+            composed.pop_back();
+        }
+        EXPECT_EQ(composed, litColumns(*drawn)) << "U+" << std::hex << static_cast<unsigned>(sign) << "\n"
+                                                << stripRows(composeText(*font_, text));
+    }
 }
 
 const Source kSources[] = {

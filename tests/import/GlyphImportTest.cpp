@@ -21,11 +21,17 @@ GlyphImage imageOf(const std::vector<std::string>& rows) {
     return image;
 }
 
-// A source that has a fixed image for some texts.
+// A source that has a fixed image for some texts, and for some marks one placed on KA.
 class FixedSource : public GlyphSource {
   public:
     std::map<std::u32string, GlyphImage> images;
+    std::map<char32_t, GlyphImage> onKa;
     mutable std::vector<std::u32string> asked;
+
+    std::optional<GlyphImage> markImage(char32_t base, char32_t mark) const override {
+        auto found = onKa.find(mark);
+        return base != U'\u0915' || found == onKa.end() ? std::nullopt : std::optional(found->second);
+    }
 
     std::optional<GlyphImage> image(std::u32string_view text) const override {
         asked.emplace_back(text);
@@ -110,6 +116,64 @@ TEST(GlyphFromImage, AnIkaarEndsWhereItsPieceOfTheHeadlineDoes) {
             }
         }
     }
+}
+
+// With KA's shape, a Vowel's centre marks where the source has KA's middle column, the glyph starting at the
+// sign's ink or there, whichever is further left.
+TEST(GlyphFromImage, AVowelKeepsItsPlaceOnTheBase) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> rows;
+        std::optional<BaseShape> base;
+        int width;
+        int centre;  // as the record holds it
+        int shift;   // image column c becomes glyph column c - shift
+    };
+    const std::vector<Case> cases = {
+        {"over the middle", {".......##", ".......##"}, BaseShape{3, 7}, 2, 1, 7},
+        {"mostly left of it", {"...####", ".......#", "........#"}, BaseShape{3, 7}, 6, 5, 3},
+        {"right of it", {".........##"}, BaseShape{3, 7}, 4, 1, 7},
+        {"too far from it", {"", "", "", "..................###"}, BaseShape{3, 2}, 3, 2, 18},
+        {"no KA in the source", {"...####", ".......#"}, std::nullopt, 5, 3, 3},
+    };
+    for (const Case& c : cases) {
+        const Glyph glyph = glyphFromImage(imageOf(c.rows), 0x47, {}, c.base);
+        EXPECT_EQ(glyph.kind, GlyphKind::Vowel);
+        EXPECT_EQ(glyph.width, c.width) << c.what;
+        EXPECT_EQ(glyph.centre, c.centre) << c.what;
+        Glyph expected = glyph;
+        expected.columns = {};
+        for (std::size_t r = 0; r < c.rows.size(); ++r) {
+            for (std::size_t col = 0; col < c.rows[r].size(); ++col) {
+                if (c.rows[r][col] == '#') {
+                    expected.setLit(static_cast<int>(col) - c.shift, static_cast<int>(r), true);
+                }
+            }
+        }
+        EXPECT_EQ(glyph.columns, expected.columns) << c.what;
+    }
+}
+
+// A sign is taken as the source places it on KA where the source says and it fits there, else on its own.
+TEST(ImportGlyphs, TakesTheVowelSignsAsPlacedOnKa) {
+    FixedSource source;
+    source.images[U"\u0915"] = imageOf({"", "", "", "################"});
+    source.images[U"\u0947"] = imageOf({"####"});
+    source.onKa[U'\u0947'] = imageOf({"...####"});
+    source.images[U"\u0902"] = imageOf({"##"});
+    // Placed on KA it would leave the rows; on its own it fits.
+    source.images[U"\u0951"] = imageOf({"#"});
+    GlyphImage lost = imageOf({"......#"});
+    lost.cut = true;
+    source.onKa[U'\u0951'] = lost;
+    FontTables tables = newFont(FontKind::Hindi);
+    const ImportReport report = importGlyphs(tables, FontKind::Hindi, source, {});
+    EXPECT_EQ(report.imported, (std::vector<int>{0x02, 0x15, 0x47, 0x51}));
+    EXPECT_TRUE(report.cut.empty());
+    EXPECT_EQ(glyphAt(tables, 0x51), glyphFromImage(imageOf({"#"}), 0x51, {}));
+    EXPECT_EQ(glyphAt(tables, 0x47), glyphFromImage(imageOf({"...####"}), 0x47, {}, BaseShape{3, 7}));
+    EXPECT_EQ(glyphAt(tables, 0x47).centre, 5);
+    EXPECT_EQ(glyphAt(tables, 0x02), glyphFromImage(imageOf({"##"}), 0x02, {}));
 }
 
 TEST(GlyphKinds, FollowTheCodePoints) {
