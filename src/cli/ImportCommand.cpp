@@ -63,6 +63,16 @@ void refuseSameFile(const std::string& input, const std::string& output, const c
     }
 }
 
+std::string nothingImported(const import::ImportReport& report, std::size_t asked) {
+    if (asked == 0) {
+        return "no glyph is selected";
+    }
+    std::string why = "of the " + std::to_string(asked) + " glyphs asked for, ";
+    why.append(std::to_string(report.missing.size())).append(" are missing from the source and ");
+    why.append(std::to_string(report.empty.size())).append(" light nothing");
+    return why;
+}
+
 }  // namespace
 
 std::string glyphRangesText(const std::vector<int>& glyphs) {
@@ -104,17 +114,25 @@ int runImport(const Arguments& args, std::ostream& out, std::ostream& err) {
         const OpenSource source = openSource(args);
         const import::ImportReport report = import::importGlyphs(
             tables, reading.kind, *source.source, import::GlyphSelection{options.glyphs, options.onlyEmpty});
+        const std::size_t asked = report.imported.size() + report.missing.size() + report.empty.size();
+        if (report.imported.empty()) {
+            // A font of blank glyphs written over OUT would pass for a result.
+            err << source.shown << ": no glyph imported: " << nothingImported(report, asked) << '\n';
+            return kExitFailed;
+        }
         tables.FontFile = args.output;
         saveFontFile(pathFromUtf8(args.output), tables);
         if (!options.into.empty()) {
             tellReading(options.into, reading, err);
         }
-        const std::size_t asked = report.imported.size() + report.missing.size();
         out << displayPath(args.output) << ": " << report.imported.size() << " of " << asked
             << " glyphs imported from " << source.shown << " into a " << fontKindName(reading.kind)
             << " font\n";
         if (!report.missing.empty()) {
             out << "missing from the source (left as they were): " << glyphRangesText(report.missing) << '\n';
+        }
+        if (!report.empty.empty()) {
+            out << "empty in the source (left as they were): " << glyphRangesText(report.empty) << '\n';
         }
         if (!report.cut.empty()) {
             out << "cut to 16 columns and 16 rows: " << glyphRangesText(report.cut) << '\n';

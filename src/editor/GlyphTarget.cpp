@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -35,6 +36,15 @@ std::optional<int> number(std::string_view text, int base) {
     return value;
 }
 
+// Pieces appended one by one: GCC 12 at -O3 warns falsely (-Wrestrict) about chains of string additions.
+std::string joined(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces) {
+        text.append(piece);
+    }
+    return text;
+}
+
 // The block characters of a text of three-byte UTF-8 sequences, which every character of the block is;
 // nothing for any other text.
 std::optional<std::vector<int>> blockLetters(std::string_view text) {
@@ -62,13 +72,13 @@ std::variant<int, std::string> letterGlyph(std::string_view text, const std::vec
     if (letters.size() == 1) {
         return letters[0];
     }
-    const std::string quoted = "\"" + std::string(text) + "\"";
     if (letters.size() != 3 || letters[1] != kVirama - kBlockStart) {
-        return quoted +
-               " is more than one glyph: give one letter or a conjunct (two letters joined by the halant)";
+        return joined({"\"", text,
+                       "\" is more than one glyph: give one letter or a conjunct (two letters joined by the "
+                       "halant)"});
     }
     if (kind != FontKind::Jukta512) {
-        return quoted + " is a conjunct, which only a Jukta512 font has glyphs for";
+        return joined({"\"", text, "\" is a conjunct, which only a Jukta512 font has glyphs for"});
     }
     if (font != nullptr) {
         for (int g = kFirstConjunctGlyph; g < glyphCount(kind); ++g) {
@@ -78,9 +88,9 @@ std::variant<int, std::string> letterGlyph(std::string_view text, const std::vec
             }
         }
     }
-    return "No glyph of this font holds the conjunct " + quoted + " (pair " +
-           byteToHexText(static_cast<std::uint8_t>(letters[0])) + " " +
-           byteToHexText(static_cast<std::uint8_t>(letters[2])) + ")";
+    return joined({"No glyph of this font holds the conjunct \"", text, "\" (pair ",
+                   byteToHexText(static_cast<std::uint8_t>(letters[0])), " ",
+                   byteToHexText(static_cast<std::uint8_t>(letters[2])), ")"});
 }
 
 }  // namespace
@@ -110,13 +120,13 @@ std::variant<int, std::string> glyphTarget(std::string_view text, FontKind kind,
         index = number(text, 10);
     }
     if (!index) {
-        return std::string("\"") + std::string(text) +
-               "\" is no glyph: give an index (21 or 0x15), a code (Code: 0915), a Devanagari letter or a "
-               "conjunct";
+        return joined({"\"", text,
+                       "\" is no glyph: give an index (21 or 0x15), a code (Code: 0915), a Devanagari letter "
+                       "or a conjunct"});
     }
     if (*index < 0 || *index >= count) {
-        return "There is no such glyph in a " + std::string(kind == FontKind::Hindi ? "Hindi" : "Jukta512") +
-               " font, whose glyphs are 0.." + std::to_string(count - 1);
+        return joined({"There is no such glyph in a ", kind == FontKind::Hindi ? "Hindi" : "Jukta512",
+                       " font, whose glyphs are 0..", std::to_string(count - 1)});
     }
     return *index;
 }

@@ -2,11 +2,14 @@
 
 #include <charconv>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "font/Error.h"
+#include "font/ErrorPlaces.h"
 #include "font/FontPath.h"
+#include "font/InputFile.h"
 #include "font/TextToByte.h"
 #include "import/TextLines.h"
 
@@ -254,9 +257,9 @@ class BdfParser {
 
 }  // namespace
 
-BdfSource::BdfSource(std::string_view text) {
+BdfSource::BdfSource(std::istream& in) {
     BdfParser parser(block_);
-    TextLines lines(text);
+    TextLines lines(in);
     std::string_view line;
     while (lines.next(line)) {
         parser.line(line, lines.number());
@@ -264,10 +267,19 @@ BdfSource::BdfSource(std::string_view text) {
     parser.end(lines.number());
 }
 
+BdfSource::BdfSource(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    *this = BdfSource(in);
+}
+
 BdfSource BdfSource::fromFile(const std::filesystem::path& path) {
-    const std::string text = readWholeFile(path);
+    std::ifstream in = openInputFile(path);
     try {
-        return BdfSource(text);
+        BdfSource source(in);
+        if (in.bad()) {
+            throw Error(ErrorCode::DeviceIOError, placeOfPath(utf8FromPath(path)));
+        }
+        return source;
     } catch (const SourceError& e) {
         throw e.withPath(utf8FromPath(path));
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +20,8 @@ namespace ledfont::import {
 // point given twice, a CHARS count the glyphs do not match, no ENDFONT. Only the Devanagari block is kept.
 class BdfSource : public GlyphSource {
   public:
+    // Reads the stream line by line, so the first fault stops it there.
+    explicit BdfSource(std::istream& in);
     explicit BdfSource(std::string_view text);
     static BdfSource fromFile(const std::filesystem::path& path);
 
@@ -28,7 +31,9 @@ class BdfSource : public GlyphSource {
     std::array<std::optional<GlyphImage>, kBlockSize> block_;
 };
 
-// Whether a text starts as a BDF font does, for telling one from other sources whatever its name.
+// Whether a text starts as a BDF font does, for telling one from other sources whatever its name; the first
+// kBdfSniffBytes of a file are enough.
+inline constexpr std::size_t kBdfSniffBytes = 10;
 bool looksLikeBdf(std::string_view text);
 
 }  // namespace ledfont::import

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct GlyphSelection {
 struct ImportReport {
     std::vector<int> imported;
     std::vector<int> missing;  // selected, but the source lacks them: left as they were
+    std::vector<int> empty;    // selected, but the source's image lights nothing: left as they were
     std::vector<int> cut;      // imported, but ink beyond 16 columns or the 16 rows was left out
 };
 
@@ -28,16 +30,38 @@ struct ImportReport {
 // (conjuncts too) Consonant.
 GlyphKind kindOfGlyph(int glyph);
 
+// What the source's KA (U+0915), a consonant of the common shape, tells of how signs meet a consonant: the
+// row of its headline (its fullest row, the upper one of a tie) and its middle column, in the columns of its
+// image. Nothing for an image without ink.
+struct BaseShape {
+    int headline = 0;
+    int middle = 0;
+
+    bool operator==(const BaseShape&) const = default;
+};
+std::optional<BaseShape> baseShapeOf(const GlyphImage& image);
+
 // The glyph record an image gives glyph `glyph`: the ink moved left so that its first lit column is column
 // 0, cut at 16 columns; width its lit extent (16 when nothing is lit), centre on the middle column (width -
 // 1) div 2 (stored as that + 1, since the record counts centres from 1), the kind of kindOfGlyph, and `pair`.
-Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair);
+// With the source's base shape, an Ikaar is as wide as it reaches on the headline row, from its first lit
+// column to the end of the headline piece there, so that the consonant drawn after it continues the
+// headline and its hook arcs over that consonant (without ink on that row, the rule above). A Vowel's image
+// is then its ink placed on KA (markImage), and its centre marks where KA's middle column is: the glyph
+// starts at its first lit column or there, whichever is further left, and reaches to its last lit column or
+// there, so the composer, which puts a sign's centre on its consonant's, sets it on a consonant as the
+// source sets it on KA (the rule above when that takes more than 16 columns).
+Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair,
+                     const std::optional<BaseShape>& base = std::nullopt);
 
 // A font of `kind` as an import starts it: every glyph the empty image, every pair (0, 0), JuktaMode set.
 FontTables newFont(FontKind kind);
 
 // Sets each selected glyph of the font of `kind` in `tables` that `source` has, keeping its conjunct pair.
-// The text asked for is glyphText of the glyph and the pair the tables hold.
+// The text asked for is glyphText of the glyph and the pair the tables hold; the source's KA gives the base
+// shape, and a vowel sign is asked for as the source places it on KA where the source can say. An image
+// without a lit pixel (every code point of the block has ink, so it is one lost off the rows, or a blank the
+// source holds) sets nothing and is reported empty.
 ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& source,
                           const GlyphSelection& selection);
 

@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kSmallestSize = 4;
 constexpr int kLargestSize = 64;
+// FreeType reads the font from memory; a larger file is no Devanagari font (the largest are a few MiB).
+constexpr std::size_t kLargestFontBytes = std::size_t{64} << 20;
 
 // Ink is drawn on a canvas larger than a glyph, then the 16 rows of the font are taken from it. The
 // baseline is the top edge of canvas row kBaseline; the pen starts at column kPenStart.
@@ -141,9 +143,11 @@ struct OutlineSource::Face {
         return count;
     }
 
-    std::optional<Canvas> render(std::u32string_view text) const {
+    // The ink of `text` as shaped, of its glyphs from number `from` on (the pen passes over the ones
+    // before); nothing when a glyph is missing or there are no more than `from`.
+    std::optional<Canvas> render(std::u32string_view text, unsigned from = 0) const {
         const unsigned count = shape(text);
-        if (count == 0) {
+        if (count <= from) {
             return std::nullopt;
         }
         const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, nullptr);
@@ -152,6 +156,11 @@ struct OutlineSource::Face {
         hb_position_t penX = 0;
         hb_position_t penY = 0;
         for (unsigned i = 0; i < count; ++i) {
+            if (i < from) {
+                penX += positions[i].x_advance;
+                penY += positions[i].y_advance;
+                continue;
+            }
             if (FT_Load_Glyph(face, infos[i].codepoint, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
                 FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) {
                 return std::nullopt;
@@ -217,7 +226,7 @@ bool outlineFontsAvailable() {
 OutlineSource::OutlineSource(const std::filesystem::path& path, int pixelSize)
     : face_(std::make_unique<Face>()) {
     Face& f = *face_;
-    f.bytes = readWholeFile(path);
+    f.bytes = readWholeFile(path, kLargestFontBytes);
     const std::string shown = utf8FromPath(path);
     if (const FT_Error error = FT_Init_FreeType(&f.library); error != 0) {
         throw SourceError(0, "FreeType does not start: " + freetypeFault(error), shown);
@@ -240,29 +249,63 @@ OutlineSource::OutlineSource(const std::filesystem::path& path, int pixelSize)
 
 OutlineSource::~OutlineSource() = default;
 
+namespace {
+
+int firstInkColumn(const Canvas& canvas) {
+    std::uint64_t ink = 0;
+    for (std::uint64_t row : canvas.rows) {
+        ink |= row;
+    }
+    return ink == 0 ? 0 : std::countr_zero(ink);
+}
+
+// The 16 rows of the canvas from `rowOffset` on, column `first` becoming column 0; ink elsewhere is cut.
+GlyphImage imageOf(const Canvas& canvas, int rowOffset, int first) {
+    GlyphImage image;
+    image.cut = canvas.lost;
+    const std::uint64_t leftOfFirst = (std::uint64_t{1} << first) - 1;
+    for (int r = 0; r < kCanvasRows; ++r) {
+        const std::uint64_t whole = canvas.rows[static_cast<std::size_t>(r)];
+        const std::uint64_t row = whole >> first;
+        const int at = r - rowOffset;
+        if (at < 0 || at >= kGlyphRows) {
+            image.cut = image.cut || whole != 0;
+            continue;
+        }
+        image.rows[static_cast<std::size_t>(at)] = static_cast<std::uint32_t>(row);
+        image.cut = image.cut || (row >> kImageColumns) != 0 || (whole & leftOfFirst) != 0;
+    }
+    return image;
+}
+
+}  // namespace
+
 std::optional<GlyphImage> OutlineSource::image(std::u32string_view text) const {
     const std::optional<Canvas> canvas = face_->render(text);
     if (!canvas) {
         return std::nullopt;
     }
-    std::uint64_t ink = 0;
-    for (std::uint64_t row : canvas->rows) {
-        ink |= row;
+    return imageOf(*canvas, face_->rowOffset, firstInkColumn(*canvas));
+}
+
+std::optional<GlyphImage> OutlineSource::markImage(char32_t base, char32_t mark) const {
+    // The mark shaped on the base, so that the font's anchors put it where it goes; the base must stay one
+    // glyph of its own, first, for the mark's ink to be told from it.
+    const std::optional<Canvas> alone = face_->render(std::u32string_view(&base, 1));
+    if (!alone || face_->shape(std::u32string_view(&base, 1)) != 1) {
+        return std::nullopt;
     }
-    const int first = ink == 0 ? 0 : std::countr_zero(ink);
-    GlyphImage image;
-    image.cut = canvas->lost;
-    for (int r = 0; r < kCanvasRows; ++r) {
-        const std::uint64_t row = canvas->rows[static_cast<std::size_t>(r)] >> first;
-        const int at = r - face_->rowOffset;
-        if (at < 0 || at >= kGlyphRows) {
-            image.cut = image.cut || row != 0;
-            continue;
-        }
-        image.rows[static_cast<std::size_t>(at)] = static_cast<std::uint32_t>(row);
-        image.cut = image.cut || (row >> kImageColumns) != 0;
+    const hb_codepoint_t baseGlyph = hb_buffer_get_glyph_infos(face_->buffer, nullptr)[0].codepoint;
+    const std::u32string text{base, mark};
+    if (face_->shape(text) < 2 ||
+        hb_buffer_get_glyph_infos(face_->buffer, nullptr)[0].codepoint != baseGlyph) {
+        return std::nullopt;
     }
-    return image;
+    const std::optional<Canvas> canvas = face_->render(text, 1);
+    if (!canvas) {
+        return std::nullopt;
+    }
+    return imageOf(*canvas, face_->rowOffset, firstInkColumn(*alone));
 }
 
 int OutlineSource::pixelSize() const {

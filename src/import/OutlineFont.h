@@ -31,6 +31,8 @@ class OutlineSource : public GlyphSource {
     OutlineSource& operator=(const OutlineSource&) = delete;
 
     std::optional<GlyphImage> image(std::u32string_view text) const override;
+    // The mark's glyphs of the shaped base + mark, so that the font's mark anchors place it.
+    std::optional<GlyphImage> markImage(char32_t base, char32_t mark) const override;
 
     int pixelSize() const;
     // The number of glyphs the font's shaping makes of `text`.

@@ -29,6 +29,10 @@ std::optional<GlyphImage> OutlineSource::image(std::u32string_view) const {
     unavailable();
 }
 
+std::optional<GlyphImage> OutlineSource::markImage(char32_t, char32_t) const {
+    unavailable();
+}
+
 int OutlineSource::pixelSize() const {
     unavailable();
 }

@@ -51,12 +51,8 @@ OpenedSource openSourceFile(const std::string& path, int pixelSize) {
     if (endsWith(path, ".bdf")) {
         return {std::make_unique<BdfSource>(BdfSource::fromFile(file)), 0};
     }
-    if (const std::string text = readWholeFile(file); looksLikeBdf(text)) {
-        try {
-            return {std::make_unique<BdfSource>(text), 0};
-        } catch (const SourceError& e) {
-            throw e.withPath(path);
-        }
+    if (looksLikeBdf(readFirstBytes(file, kBdfSniffBytes))) {
+        return {std::make_unique<BdfSource>(BdfSource::fromFile(file)), 0};
     }
     return outline(file, pixelSize);
 }

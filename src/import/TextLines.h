@@ -1,35 +1,31 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ledfont::import {
 
-// Splits a text into lines at LF, dropping one CR before it; the last line may lack its LF.
+// A source's text line by line, read from a stream as it goes: lines end at LF, one CR before it dropped; the
+// last line may lack its LF. A line longer than kLongestLine characters is a fault at once, so that a binary
+// file or one without line ends is refused after its first few kilobytes instead of being read whole.
 class TextLines {
   public:
-    explicit TextLines(std::string_view text) : rest_(text) {}
+    static constexpr std::size_t kLongestLine = 4096;
 
-    // The next line into `line`; false at the end of the text.
-    bool next(std::string_view& line) {
-        if (rest_.empty()) {
-            return false;
-        }
-        const std::size_t lf = rest_.find('\n');
-        line = rest_.substr(0, lf);
-        rest_.remove_prefix(lf == std::string_view::npos ? rest_.size() : lf + 1);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        ++number_;
-        return true;
-    }
+    explicit TextLines(std::istream& in) : in_(in) {}
+
+    // The next line into `line`, valid until the next call; false at the end of the stream. Throws
+    // SourceError for a line too long, ledfont::Error when the stream cannot be read.
+    bool next(std::string_view& line);
     long number() const { return number_; }
 
   private:
-    std::string_view rest_;
+    std::istream& in_;
+    std::string line_;
     long number_ = 0;
 };
 
@@ -42,7 +38,11 @@ int hexDigit(char c);
 // A character as a message shows it: 'G', or (byte 0A) for what does not print.
 std::string shownChar(char c);
 
-// The whole content of a file; throws ledfont::Error with the path when it cannot be read.
-std::string readWholeFile(const std::filesystem::path& path);
+// The whole content of a file of at most `limit` bytes; throws SourceError for a longer one (after reading
+// no more than limit + 1 bytes) and ledfont::Error with the path when it cannot be read.
+std::string readWholeFile(const std::filesystem::path& path, std::size_t limit);
+
+// The first `count` bytes of a file, fewer when it is shorter; throws ledfont::Error as readWholeFile does.
+std::string readFirstBytes(const std::filesystem::path& path, std::size_t count);
 
 }  // namespace ledfont::import

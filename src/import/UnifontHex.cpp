@@ -1,10 +1,13 @@
 #include "import/UnifontHex.h"
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "font/Error.h"
+#include "font/ErrorPlaces.h"
 #include "font/FontPath.h"
+#include "font/InputFile.h"
 #include "font/TextToByte.h"
 #include "import/TextLines.h"
 
@@ -68,9 +71,9 @@ char32_t readLine(std::string_view line, long number, GlyphImage& image) {
 
 }  // namespace
 
-UnifontHexSource::UnifontHexSource(std::string_view text) {
+UnifontHexSource::UnifontHexSource(std::istream& in) {
     std::vector<bool> seen(kLastCode + 1);
-    TextLines lines(text);
+    TextLines lines(in);
     std::string_view line;
     while (lines.next(line)) {
         if (line.empty()) {
@@ -88,10 +91,19 @@ UnifontHexSource::UnifontHexSource(std::string_view text) {
     }
 }
 
+UnifontHexSource::UnifontHexSource(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    *this = UnifontHexSource(in);
+}
+
 UnifontHexSource UnifontHexSource::fromFile(const std::filesystem::path& path) {
-    const std::string text = readWholeFile(path);
+    std::ifstream in = openInputFile(path);
     try {
-        return UnifontHexSource(text);
+        UnifontHexSource source(in);
+        if (in.bad()) {
+            throw Error(ErrorCode::DeviceIOError, placeOfPath(utf8FromPath(path)));
+        }
+        return source;
     } catch (const SourceError& e) {
         throw e.withPath(utf8FromPath(path));
     }

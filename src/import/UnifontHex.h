@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <string_view>
 
@@ -16,6 +17,8 @@ namespace ledfont::import {
 // Devanagari block is kept, the one thing a glyph asks for.
 class UnifontHexSource : public GlyphSource {
   public:
+    // Reads the stream line by line, so a bad line stops it there (see TextLines for the longest line).
+    explicit UnifontHexSource(std::istream& in);
     explicit UnifontHexSource(std::string_view text);
     // The file's errors carry its path.
     static UnifontHexSource fromFile(const std::filesystem::path& path);

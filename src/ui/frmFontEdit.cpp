@@ -72,12 +72,20 @@ void frmFont::actImportGlyphs_Triggered() {
         FontTables imported = editor_.font();
         const import::ImportReport report = import::importGlyphs(
             imported, kind, *opened.source, import::GlyphSelection{chosen->ranges, chosen->onlyEmpty});
+        const std::size_t asked = report.imported.size() + report.missing.size() + report.empty.size();
+        if (report.imported.empty()) {
+            // Nothing changed, so there is no step to undo.
+            errorSink_(title, QStringLiteral("No glyphs imported (%1 asked for).").arg(asked));
+            return;
+        }
         editor_.importFont(imported);
-        QString text = QStringLiteral("%1 of %2 glyphs imported.")
-                           .arg(report.imported.size())
-                           .arg(report.imported.size() + report.missing.size());
+        QString text = QStringLiteral("%1 of %2 glyphs imported.").arg(report.imported.size()).arg(asked);
         if (!report.missing.empty()) {
             text += QStringLiteral(" %1 the source lacks were left as they were.").arg(report.missing.size());
+        }
+        if (!report.empty.empty()) {
+            text +=
+                QStringLiteral(" %1 empty in the source were left as they were.").arg(report.empty.size());
         }
         reportSink_(title, text);
     } catch (const std::exception& error) {

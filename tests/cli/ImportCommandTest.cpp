@@ -68,22 +68,23 @@ TEST(ParseImportArguments, RejectsWhatImportCannotActOn) {
     }
 }
 
-// A Unifont .hex text of KA, KHA and GA, each a different mark.
+// A Unifont .hex text of KA, KHA and GA, each a different mark, and GHA without one.
 std::string threeGlyphs() {
     return "0915:" + std::string(30, '0') + "80" + "\n0916:" + std::string(28, '0') + "C000" +
-           std::string(32, '0') + "\n0917:" + "F0" + std::string(30, '0') + "\n";
+           std::string(32, '0') + "\n0917:" + "F0" + std::string(30, '0') + "\n0918:" + std::string(32, '0') +
+           "\n";
 }
 
 TEST(LedfontImport, SeedsANewFontAndSaysWhatTheSourceLacks) {
     TempFolder folder;
     writeFile(folder / "three.hex", threeGlyphs());
-    expectRuns(
-        {{{"import", folder / "three.hex", "-o", folder / "new.txt"},
-          0,
-          (folder / "new.txt").string() + ": 3 of 128 glyphs imported from " +
-              (folder / "three.hex").string() +
-              " into a Hindi font\nmissing from the source (left as they were): 0x00-0x14, 0x18-0x7F\n",
-          ""}});
+    expectRuns({{{"import", folder / "three.hex", "-o", folder / "new.txt"},
+                 0,
+                 (folder / "new.txt").string() + ": 3 of 128 glyphs imported from " +
+                     (folder / "three.hex").string() +
+                     " into a Hindi font\nmissing from the source (left as they were): 0x00-0x14, 0x19-0x7F\n"
+                     "empty in the source (left as they were): 0x18\n",
+                 ""}});
     FontTables expected = import::newFont(FontKind::Hindi);
     import::importGlyphs(expected, FontKind::Hindi, import::UnifontHexSource(threeGlyphs()), {});
     EXPECT_EQ(readFile(folder / "new.txt"), formatFontText(expected));
@@ -122,6 +123,8 @@ TEST(LedfontImport, ABadSourceWritesNothingAndNamesTheLine) {
               "STARTFONT 2.1\nFONT_ASCENT 14\nFONT_DESCENT 2\nCHARS 1\nSTARTCHAR ka\n"
               "ENCODING 2325\nBBX 8 3 0 0\nBITMAP\nFF\n00\nENDCHAR\nENDFONT\n");
     writeFile(folder / "notes.ttf", "just some notes\n");
+    writeFile(folder / "latin.hex", "0041:" + std::string(32, '1') + "\n");
+    writeFile(folder / "blank.hex", "0915:" + std::string(64, '0') + "\n0916:" + std::string(32, '0') + "\n");
     writeFile(folder / "font.txt", "keep me\r\n");
     const std::string out = folder / "font.txt";
     const std::string notAFont =
@@ -142,6 +145,15 @@ TEST(LedfontImport, ABadSourceWritesNothingAndNamesTheLine) {
              (folder / "short.bdf").string() + ", line 11: BITMAP of U+0915 has 2 rows, BBX says 3"},
             {{"import", folder / "notes.ttf", "-o", out}, notAFont},
             {{"import", folder / "none.hex", "-o", out}, "File not found: " + (folder / "none.hex").string()},
+            // Importing nothing neither replaces OUT nor creates it.
+            {{"import", folder / "latin.hex", "-o", out},
+             (folder / "latin.hex").string() +
+                 ": no glyph imported: of the 128 glyphs asked for, 128 are missing from the source and 0 "
+                 "light nothing"},
+            {{"import", folder / "blank.hex", "--glyphs", "0x15-0x16", "-o", folder / "new.txt"},
+             (folder / "blank.hex").string() +
+                 ": no glyph imported: of the 2 glyphs asked for, 0 are missing from the source and 2 light "
+                 "nothing"},
             {{"import", folder / "cut.hex", "--into", out, "-o", out},
              "File already exists: " + out + " (the output would replace the font imported into)"},
             {{"import", folder / "cut.hex", "-o", folder / "cut.hex"},

@@ -4,8 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "../font/EndlessSource.h"
 #include "ImportData.h"
+#include "import/BdfFont.h"
 #include "import/GlyphImport.h"
+#include "import/TextLines.h"
 #include "import/UnifontHex.h"
 #include "support/TestFiles.h"
 
@@ -51,9 +54,64 @@ TEST(UnifontHex, RejectsABadLineNamingIt) {
     }
 }
 
+// A source of gigabytes, or an endless one, is refused at its first bad line having read no further than it,
+// and a line with no end in sight is refused once it is longer than any line of a font.
+TEST(SourceReaders, StopAtTheFirstBadLine) {
+    const std::string hexLine = "0915:" + std::string(64, '0') + "\n";
+    const std::string tooLong = "line 1: the line is longer than 4096 characters (is this a text file?)";
+    struct Case {
+        bool bdf;
+        std::string head;
+        std::string tail;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {false, "hello\n", hexLine, "line 1: expected CODEPOINT:DIGITS, found \"hello\""},
+        {false, "", std::string(64, '\0'), tooLong},
+        {false, "0915:", std::string(64, '0'), tooLong},
+        {true,
+         "\x7F"
+         "ELF\n",
+         "STARTCHAR x\n", "line 1: not a BDF font: expected STARTFONT, found \"\\x7FELF\""},
+        {true, "STARTFONT 2.1\nCOMMENT ", std::string(64, 'x'),
+         "line 2: the line is longer than 4096 characters (is this a text file?)"},
+    };
+    for (const Case& c : cases) {
+        test::EndlessSource endless(c.head, c.tail, 1 << 20);
+        std::istream in(&endless);
+        try {
+            if (c.bdf) {
+                BdfSource source(in);
+            } else {
+                UnifontHexSource source(in);
+            }
+            ADD_FAILURE() << "accepted: " << c.message;
+        } catch (const SourceError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+        EXPECT_LE(endless.served(), TextLines::kLongestLine + c.head.size() + 2 * c.tail.size()) << c.message;
+    }
+}
+
+// An outline font is read whole, so a file past the limit is refused before it is read further.
+TEST(SourceReaders, ReadWholeFileRefusesAFileOverItsLimit) {
+    test::TempFolder folder;
+    constexpr std::size_t kMiB = std::size_t{1} << 20;
+    test::writeFile(folder / "exact.ttf", std::string(kMiB, 'x'));
+    test::writeFile(folder / "over.ttf", std::string(kMiB + 1, 'x'));
+    EXPECT_EQ(readWholeFile(folder / "exact.ttf", kMiB).size(), kMiB);
+    try {
+        readWholeFile(folder / "over.ttf", kMiB);
+        ADD_FAILURE() << "read a file over the limit";
+    } catch (const SourceError& e) {
+        EXPECT_EQ(e.what(), (folder / "over.ttf").string() + ": is larger than 1 MiB, too large for a font");
+    }
+}
+
 #ifndef _WIN32  // Debian's packages are there on Linux only
 // The whole Debian Unifont: every glyph of the block is its pixels, pixel (row r, column c) the LED in
-// column c - (the first lit column), row r.
+// column c - (the first lit column, or for a vowel sign the cell's middle column where that is further left),
+// row r.
 TEST(UnifontHex, TheDebianBlockBecomesAHindiFontPixelForPixel) {
     LEDFONT_NEED_IMPORT_DATA(std::filesystem::exists(test::kUnifontHex), "Unifont (package unifont)");
     std::ifstream in(test::kUnifontHex);
@@ -86,15 +144,21 @@ TEST(UnifontHex, TheDebianBlockBecomesAHindiFontPixelForPixel) {
                 }
             }
         }
+        // A vowel sign keeps its place in the cell, KA's middle column (7) marked by its centre; the rest
+        // starts at its first lit column. The Ikaar ends where its piece of the headline, "####" on row 3,
+        // does; its hook reaches further.
+        const bool vowel = kindOfGlyph(g) == GlyphKind::Vowel;
+        const int start = vowel ? std::min(first, 7) : first;
         const Glyph glyph = glyphAt(tables, g);
         for (int r = 0; r < 16; ++r) {
             for (int c = 0; c < 16; ++c) {
-                const bool expected = last >= 0 && c + first < 16 && pixel(r, c + first);
+                const bool expected = c + start < 16 && pixel(r, c + start);
                 ASSERT_EQ(glyph.lit(c, r), expected) << "glyph " << g << " column " << c << " row " << r;
             }
         }
-        EXPECT_EQ(glyph.width, last < 0 ? 16 : last - first + 1) << g;
-        EXPECT_EQ(glyph.centre - 1, (glyph.width - 1) / 2) << g << ": the marker over the middle column";
+        const int width = g == 0x3F ? 4 : (vowel ? std::max(last, 7) : last) - start + 1;
+        EXPECT_EQ(glyph.width, width) << g;
+        EXPECT_EQ(glyph.centre - 1, vowel ? 7 - start : (width - 1) / 2) << g << ": the marker";
         EXPECT_EQ(glyph.kind, kindOfGlyph(g)) << g;
     }
 }

@@ -346,6 +346,14 @@ TEST_F(EditingWindowTest, ImportIsOneStepAndShowsTheGlyphAgain) {
     trigger("actImportGlyphs");
     EXPECT_EQ(seen(), before);
     expectMessage(QStringLiteral("Import Glyphs"), path("bad.hex") + ", line 1");
+
+    // A source without one glyph of the range changes nothing and says so as a failure.
+    test::writeFile(path("latin.hex").toStdString(), "0041:" + rows + "\n");
+    choice.file = path("latin.hex");
+    trigger("actImportGlyphs");
+    EXPECT_EQ(seen(), before);
+    EXPECT_EQ(reports.size(), 1u);
+    expectMessage(QStringLiteral("Import Glyphs"), QStringLiteral("No glyphs imported (7 asked for)."));
 }
 
 TEST_F(EditingWindowTest, ThePreviewComposesTheCanvasGlyphAndListsWhatIsMissing) {
