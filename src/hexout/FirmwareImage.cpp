@@ -31,25 +31,54 @@ void appendNumber(std::string& out, std::uint32_t value) {
 }
 
 // One S-record: type, count (address, data and checksum bytes), address, data, checksum (the ones'
-// complement of the low byte of the sum of every byte after the type).
+// complement of the low byte of the sum of every byte after the type). Built in a buffer of the longest
+// line and appended once, as the HEX writer does, so that S-records cost what HEX records cost.
 void appendSrecord(std::string& out, char type, int addressBytes, std::uint32_t address,
                    std::span<const std::uint8_t> data) {
+    constexpr std::size_t kLongest = 2 + 2 * (1 + 4 + 255 + 1) + kLineEnd.size();
+    std::array<char, kLongest> line;  // filled up to `at` below
+    const auto put = [](char* at, std::uint8_t byte) {
+        at[0] = kDigits[byte >> 4];
+        at[1] = kDigits[byte & 0xF];
+        return at + 2;
+    };
     const auto count = static_cast<std::uint8_t>(addressBytes + data.size() + 1);
     unsigned sum = count;
-    out += 'S';
-    out += type;
-    appendHexByte(out, count);
+    char* at = line.data();
+    *at++ = 'S';
+    *at++ = type;
+    at = put(at, count);
     for (int shift = 8 * (addressBytes - 1); shift >= 0; shift -= 8) {
         const auto byte = static_cast<std::uint8_t>(address >> shift);
         sum += byte;
-        appendHexByte(out, byte);
+        at = put(at, byte);
     }
     for (std::uint8_t byte : data) {
         sum += byte;
-        appendHexByte(out, byte);
+        at = put(at, byte);
     }
-    appendHexByte(out, static_cast<std::uint8_t>(~sum));
-    out += kLineEnd;
+    at = put(at, static_cast<std::uint8_t>(~sum));
+    at = std::copy(kLineEnd.begin(), kLineEnd.end(), at);
+    out.append(line.data(), at);
+}
+
+// "    0x08, 0x04, ...," for one glyph's bytes: six characters a byte, copied from a table made once,
+// since the C source is three times the size of the HEX text.
+void appendCBytes(std::string& out, std::span<const std::uint8_t> bytes) {
+    using Entry = std::array<char, 6>;
+    static const std::array<Entry, 256> kEntries = [] {
+        std::array<Entry, 256> entries{};
+        for (std::size_t b = 0; b < 256; ++b) {
+            entries[b] = {' ', '0', 'x', kDigits[b >> 4], kDigits[b & 0xF], ','};
+        }
+        return entries;
+    }();
+    const std::size_t start = out.size();
+    out.resize(start + 3 + bytes.size() * sizeof(Entry));
+    char* at = std::copy_n("   ", 3, out.data() + start);
+    for (std::uint8_t byte : bytes) {
+        at = std::copy_n(kEntries[byte].data(), sizeof(Entry), at);
+    }
 }
 
 std::string upperCase(std::string_view name) {
@@ -112,15 +141,17 @@ std::string fileComment(const FirmwareImage& image) {
 }  // namespace
 
 FirmwareImage firmwareImage(const FontTables& tables) {
-    const HexMemory memory = fontMemory(tables);
-    // The regions adjoin, so the memory is one segment; anything else would need gaps the outputs lack.
-    if (memory.segments.size() != 1) {
-        throw std::logic_error("the font's regions do not form one run");
-    }
     FirmwareImage image;
     image.kind = kindOf(tables.JuktaMode);
-    image.address = memory.segments.front().address;
-    image.bytes = memory.segments.front().bytes;
+    image.address = fontRegions(image.kind).front().address;
+    image.bytes.reserve(static_cast<std::size_t>(valueCount(image.kind)));
+    forEachImageRow(tables, image.kind, [&](std::uint32_t address, std::span<const std::uint8_t> row) {
+        // The regions adjoin, so each row follows the last; a gap would be bytes the outputs lack.
+        if (address != image.address + image.bytes.size()) {
+            throw std::logic_error("the font's regions do not form one run");
+        }
+        image.bytes.insert(image.bytes.end(), row.begin(), row.end());
+    });
     image.crc = crc32(image.bytes);
     return image;
 }
@@ -230,12 +261,7 @@ std::string buildCSource(const FirmwareImage& image, std::string_view name, std:
         const std::span<const std::uint8_t> bytes = regionBytes(image, region);
         const std::size_t width = glyphs ? kRecordBytes : kPairBytes;
         for (std::size_t at = 0, glyph = 0; at < bytes.size(); at += width, ++glyph) {
-            out += "   ";
-            for (std::uint8_t byte : bytes.subspan(at, width)) {
-                out += " 0x";
-                appendHexByte(out, byte);
-                out += ',';
-            }
+            appendCBytes(out, bytes.subspan(at, width));
             out += " /* glyph ";
             appendNumber(out, static_cast<std::uint32_t>(glyph));
             if (glyphs) {

@@ -33,6 +33,29 @@ TEST(Crc32, GivesTheIeeeCheckValues) {
     }
 }
 
+// Eight bytes are folded in at a time: every length and alignment must give what the bit-by-bit
+// definition gives.
+TEST(Crc32, AgreesWithTheBitwiseDefinitionAtEveryLength) {
+    std::vector<std::uint8_t> bytes(67);
+    std::uint32_t seed = 7;
+    for (std::uint8_t& b : bytes) {
+        seed = seed * 1103515245u + 12345u;
+        b = static_cast<std::uint8_t>(seed >> 16);
+    }
+    for (std::size_t start = 0; start < 8; ++start) {
+        for (std::size_t size = 0; start + size <= bytes.size(); ++size) {
+            std::uint32_t crc = 0xFFFFFFFFu;
+            for (std::size_t i = start; i < start + size; ++i) {
+                crc ^= bytes[i];
+                for (int bit = 0; bit < 8; ++bit) {
+                    crc = (crc >> 1) ^ ((crc & 1) != 0 ? 0xEDB88320u : 0);
+                }
+            }
+            ASSERT_EQ(crc32(std::span(bytes).subspan(start, size)), ~crc) << start << " " << size;
+        }
+    }
+}
+
 // Both kinds: one run from the first address that holds, byte by byte, what the HEX file sets.
 TEST(FirmwareImage, HoldsTheBytesOfTheHexFileAtTheirAddresses) {
     for (bool jukta : {false, true}) {
