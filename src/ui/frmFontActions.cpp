@@ -65,6 +65,7 @@ void frmFont::createActions() {
               [this] { cmdConvertToHex_Click(); });
     actVerifyHex = addAction("actVerifyHex", QStringLiteral("&Verify HEX File..."), {},
                              [this] { actVerifyHex_Triggered(); });
+    addAction("actExport", QStringLiteral("&Export for Firmware..."), {}, [this] { actExport_Triggered(); });
     addAction("actQuit", QStringLiteral("&Quit"), {K(Qt::CTRL | Qt::Key_Q)}, [this] { window()->close(); });
 
     addAction("actUndo", QStringLiteral("&Undo"), {K(Qt::CTRL | Qt::Key_Z)}, [this] { actUndo_Triggered(); });
@@ -115,6 +116,7 @@ void frmFont::updateActions() {
     enable("actImportGlyphs", loaded);
     enable("actMakeHex", !font().FontFile.empty());
     enable("actVerifyHex", loaded);
+    enable("actExport", loaded);
     enable("actUndo", history_.canUndo());
     enable("actRedo", history_.canRedo());
     const QMimeData* clipboard = QApplication::clipboard()->mimeData();
