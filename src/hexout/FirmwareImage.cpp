@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <stdexcept>
 
 #include "font/Glyph.h"
@@ -22,12 +23,6 @@ constexpr std::string_view kDigits = "0123456789ABCDEF";
 void appendHexByte(std::string& out, std::uint8_t byte) {
     const char digits[2] = {kDigits[byte >> 4], kDigits[byte & 0xF]};
     out.append(digits, 2);
-}
-
-void appendNumber(std::string& out, std::uint32_t value) {
-    std::array<char, 10> text{};
-    auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value);
-    out.append(text.data(), end);
 }
 
 // One S-record: type, count (address, data and checksum bytes), address, data, checksum (the ones'
@@ -62,24 +57,49 @@ void appendSrecord(std::string& out, char type, int addressBytes, std::uint32_t 
     out.append(line.data(), at);
 }
 
-// "    0x08, 0x04, ...," for one glyph's bytes: six characters a byte, copied from a table made once,
-// since the C source is three times the size of the HEX text.
-void appendCBytes(std::string& out, std::span<const std::uint8_t> bytes) {
-    using Entry = std::array<char, 6>;
-    static const std::array<Entry, 256> kEntries = [] {
-        std::array<Entry, 256> entries{};
-        for (std::size_t b = 0; b < 256; ++b) {
-            entries[b] = {' ', '0', 'x', kDigits[b >> 4], kDigits[b & 0xF], ','};
+// One line of a C array, made in a buffer and appended to the source at once: a string's append costs a
+// call each, and a Jukta512 source has some twenty thousand pieces.
+class CLine {
+  public:
+    // "    0x08, 0x04, ...," for one glyph's bytes: six characters a byte, copied from a table made once.
+    explicit CLine(std::span<const std::uint8_t> bytes) {
+        using Entry = std::array<char, 6>;
+        static const std::array<Entry, 256> kEntries = [] {
+            std::array<Entry, 256> entries{};
+            for (std::size_t b = 0; b < 256; ++b) {
+                entries[b] = {' ', '0', 'x', kDigits[b >> 4], kDigits[b & 0xF], ','};
+            }
+            return entries;
+        }();
+        put("   ");
+        if (size_ + bytes.size() * sizeof(Entry) > text_.size()) {
+            throw std::length_error("a C line longer than its buffer");
         }
-        return entries;
-    }();
-    const std::size_t start = out.size();
-    out.resize(start + 3 + bytes.size() * sizeof(Entry));
-    char* at = std::copy_n("   ", 3, out.data() + start);
-    for (std::uint8_t byte : bytes) {
-        at = std::copy_n(kEntries[byte].data(), sizeof(Entry), at);
+        for (std::uint8_t byte : bytes) {
+            // A constant size, so that the copy is two moves rather than a call.
+            std::memcpy(text_.data() + size_, kEntries[byte].data(), sizeof(Entry));
+            size_ += sizeof(Entry);
+        }
     }
-}
+
+    void put(std::string_view text) {
+        if (size_ + text.size() > text_.size()) {
+            throw std::length_error("a C line longer than its buffer");
+        }
+        std::memcpy(text_.data() + size_, text.data(), text.size());
+        size_ += text.size();
+    }
+    void putNumber(std::uint32_t value) {
+        std::array<char, 10> digits{};
+        auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+        put(std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())));
+    }
+    void appendTo(std::string& out) const { out.append(text_.data(), size_); }
+
+  private:
+    std::array<char, 512> text_;  // filled up to size_
+    std::size_t size_ = 0;
+};
 
 std::string upperCase(std::string_view name) {
     std::string upper(name);
@@ -129,13 +149,13 @@ std::string fileComment(const FirmwareImage& image) {
     const bool jukta = image.kind == FontKind::Jukta512;
     std::string text = "/* The font image of the LED sign's controller, made by ledfont export from a ";
     text += jukta ? "Jukta512" : "Hindi";
-    text += " font:\n   " + std::to_string(glyphCount(image.kind)) + " glyph records of " +
-            std::to_string(kRecordBytes) + " bytes at " + hexAddress(image.address);
+    text += " font:\n   the bytes its HEX file holds, " + std::to_string(glyphCount(image.kind)) +
+            " glyph records of " + std::to_string(kRecordBytes) + " bytes at " + hexAddress(image.address);
     if (jukta) {
-        text += " and their conjunct pairs of " + std::to_string(kPairBytes) + " bytes at " +
+        text += "\n   and their conjunct pairs of " + std::to_string(kPairBytes) + " bytes at " +
                 hexAddress(kJuktaPairAddress);
     }
-    return text + ", the bytes its HEX file holds. */\n";
+    return text + ". */\n";
 }
 
 }  // namespace
@@ -261,19 +281,20 @@ std::string buildCSource(const FirmwareImage& image, std::string_view name, std:
         const std::span<const std::uint8_t> bytes = regionBytes(image, region);
         const std::size_t width = glyphs ? kRecordBytes : kPairBytes;
         for (std::size_t at = 0, glyph = 0; at < bytes.size(); at += width, ++glyph) {
-            appendCBytes(out, bytes.subspan(at, width));
-            out += " /* glyph ";
-            appendNumber(out, static_cast<std::uint32_t>(glyph));
+            CLine line(bytes.subspan(at, width));
+            line.put(" /* glyph ");
+            line.putNumber(static_cast<std::uint32_t>(glyph));
             if (glyphs) {
                 const Glyph value = Glyph::decode(bytes.subspan(at).first<kRecordBytes>());
-                out += "  ";
-                out += glyphCode(image.kind, static_cast<int>(glyph));
-                out += "  width ";
-                appendNumber(out, static_cast<std::uint32_t>(value.readWidth()));
-                out += "  ";
-                out += kindName(value.kindNumber());
+                line.put("  ");
+                line.put(glyphCode(image.kind, static_cast<int>(glyph)));
+                line.put("  width ");
+                line.putNumber(static_cast<std::uint32_t>(value.readWidth()));
+                line.put("  ");
+                line.put(kindName(value.kindNumber()));
             }
-            out += " */\n";
+            line.put(" */\n");
+            line.appendTo(out);
         }
         out += "};\n";
     }
