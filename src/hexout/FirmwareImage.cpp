@@ -20,6 +20,15 @@ namespace {
 
 constexpr std::string_view kDigits = "0123456789ABCDEF";
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// An ASCII letter, digit or '_': what a C identifier is made of.
+bool identifierChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || isDigit(c);
+}
+
 void appendHexByte(std::string& out, std::uint8_t byte) {
     const char digits[2] = {kDigits[byte >> 4], kDigits[byte & 0xF]};
     out.append(digits, 2);
@@ -204,16 +213,7 @@ std::string buildSrecText(const FirmwareImage& image) {
 }
 
 bool isCIdentifier(std::string_view name) {
-    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
-    if (name.empty() || !letter(name.front())) {
-        return false;
-    }
-    for (char c : name) {
-        if (!letter(c) && !(c >= '0' && c <= '9')) {
-            return false;
-        }
-    }
-    return true;
+    return !name.empty() && !isDigit(name.front()) && std::all_of(name.begin(), name.end(), identifierChar);
 }
 
 std::string cNameForFont(std::string_view fontFile) {
@@ -223,11 +223,8 @@ std::string cNameForFont(std::string_view fontFile) {
         name = name.substr(0, dot);
     }
     std::string sanitised(name);
-    for (char& c : sanitised) {
-        if (!isCIdentifier(std::string_view(&c, 1)) && !(c >= '0' && c <= '9')) {
-            c = '_';
-        }
-    }
+    std::replace_if(
+        sanitised.begin(), sanitised.end(), [](char c) { return !identifierChar(c); }, '_');
     if (sanitised.empty() || sanitised.front() == '_' || !isCIdentifier(sanitised)) {
         return "font";
     }
