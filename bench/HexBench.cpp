@@ -5,6 +5,7 @@
 
 #include "BenchFonts.h"
 #include "font/FontText.h"
+#include "hexout/FirmwareImage.h"
 #include "hexout/HexCompare.h"
 #include "hexout/HexReader.h"
 #include "hexout/HexRecords.h"
@@ -27,6 +28,35 @@ void BM_BuildHexText(benchmark::State& state) {
         benchmark::DoNotOptimize(text);
     }
     state.SetLabel(kind == FontKind::Hindi ? "Hindi" : "Jukta512");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+
+// Each firmware output from the tables, image included, to set against BM_BuildHexText: 0 binary, 1
+// S-records, 2 the C header and source.
+void BM_BuildFirmware(benchmark::State& state) {
+    const FontKind kind = kindArg(state);
+    const auto format = state.range(1);
+    auto tables = sampleTables(kind);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const hexout::FirmwareImage image = hexout::firmwareImage(*tables);
+        if (format == 0) {
+            bytes = image.bytes.size();
+            benchmark::DoNotOptimize(image.bytes.data());
+        } else if (format == 1) {
+            std::string text = hexout::buildSrecText(image);
+            bytes = text.size();
+            benchmark::DoNotOptimize(text);
+        } else {
+            std::string header = hexout::buildCHeader(image, "font");
+            std::string source = hexout::buildCSource(image, "font", "font.h");
+            bytes = header.size() + source.size();
+            benchmark::DoNotOptimize(header);
+            benchmark::DoNotOptimize(source);
+        }
+    }
+    const char* formats[] = {"bin", "srec", "c"};
+    state.SetLabel(std::string(kind == FontKind::Hindi ? "Hindi " : "Jukta512 ") + formats[format]);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
 }
 
@@ -68,6 +98,7 @@ void BM_VerifyHexFiles(benchmark::State& state) {
 }
 
 BENCHMARK(BM_BuildHexText)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildFirmware)->ArgsProduct({{0, 1}, {0, 1, 2}})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VerifyHex)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VerifyHexFiles)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/ExportCommand.h"
 #include "cli/HexArguments.h"
 #include "cli/ImportArguments.h"
 #include "cli/OptionWalker.h"
@@ -98,16 +99,6 @@ const CommandRule& findCommand(std::string_view name) {
     throw UsageError("unknown command \"" + displayValue(name) + "\"");
 }
 
-FontKind parseKind(std::string_view text) {
-    if (text == "hindi") {
-        return FontKind::Hindi;
-    }
-    if (text == "jukta512") {
-        return FontKind::Jukta512;
-    }
-    throw UsageError("--kind takes hindi or jukta512, not \"" + displayValue(text) + "\"");
-}
-
 void checkGlyphs(const std::vector<int>& glyphs, FontKind kind, const std::string& what) {
     for (int glyph : glyphs) {
         if (glyph >= glyphCount(kind)) {
@@ -165,6 +156,16 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
 
 }  // namespace
 
+FontKind parseKind(std::string_view text) {
+    if (text == "hindi") {
+        return FontKind::Hindi;
+    }
+    if (text == "jukta512") {
+        return FontKind::Jukta512;
+    }
+    throw UsageError("--kind takes hindi or jukta512, not \"" + displayValue(text) + "\"");
+}
+
 int parseGlyphNumber(const std::string& text) {
     std::string_view digits = text;
     int base = 10;
@@ -208,6 +209,9 @@ Arguments parseArguments(std::span<const std::string> args) {
     }
     if (args[0] == "unhex") {
         return parseUnhexArguments(args.subspan(1));
+    }
+    if (args[0] == "export") {
+        return parseExportArguments(args.subspan(1));
     }
     if (args[0] == "import") {
         return parseImportArguments(args.subspan(1));

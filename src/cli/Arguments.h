@@ -9,10 +9,24 @@
 #include <vector>
 
 #include "font/FontTables.h"
+#include "hexout/FirmwareFile.h"
 
 namespace ledfont::cli {
 
-enum class CommandName { Hex, Check, Show, Jconv, Verify, Unhex, Import, Preview, Sheet, Help, Version };
+enum class CommandName {
+    Hex,
+    Check,
+    Show,
+    Jconv,
+    Verify,
+    Unhex,
+    Import,
+    Preview,
+    Sheet,
+    Export,
+    Help,
+    Version
+};
 
 // A command line the tool cannot act on; the message says what is wrong and the usage follows it.
 class UsageError : public std::runtime_error {
@@ -42,6 +56,15 @@ struct ImportOptions {
     bool operator==(const ImportOptions&) const = default;
 };
 
+// What export writes: --format (empty until given) and --name NAME for the C output (empty: from the font's
+// file name).
+struct ExportOptions {
+    std::optional<hexout::FirmwareFormat> format;
+    std::string name;
+
+    bool operator==(const ExportOptions&) const = default;
+};
+
 struct Arguments {
     CommandName command = CommandName::Help;
     std::vector<std::string> paths;  // FONT, IN and OUT for jconv, FONT and the TEXT words for preview
@@ -50,6 +73,7 @@ struct Arguments {
     std::vector<int> glyphs;         // --glyph N in the order given; empty means every glyph
     UnhexOptions unhex;
     ImportOptions importing;
+    ExportOptions exporting = {};
     std::string text = {};  // check --text FILE
     int panels = 0;         // --panels N, the sign's width in panels of 32 columns; 0 when not given
     std::string png = {};   // preview --png OUT
@@ -63,6 +87,9 @@ struct Arguments {
 // --panels without --text (check), sheet without -o, or a glyph number outside the kind's glyphs (without
 // --kind, outside every kind's; see checkGlyphRange for the kind the font turns out to be).
 Arguments parseArguments(std::span<const std::string> args);
+
+// "hindi" or "jukta512" as --kind takes it; throws UsageError for anything else.
+FontKind parseKind(std::string_view text);
 
 // A glyph number as decimal digits or "0x" and hexadecimal digits; -1 when the text is neither, INT_MAX
 // when it is too large for an int.

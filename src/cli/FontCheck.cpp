@@ -12,6 +12,7 @@
 #include "font/GlyphText.h"
 #include "font/InputFile.h"
 #include "font/TextToByte.h"
+#include "hexout/FirmwareImage.h"
 
 namespace ledfont::cli {
 
@@ -247,6 +248,7 @@ CheckResult checkFont(const std::string& path, std::optional<FontKind> given, co
             warnings.insert(warnings.end(), more.begin(), more.end());
         }
         result.report.push_back(fontSummary(tables, kind, warnings.size()));
+        result.report.push_back(hexout::imageSummary(hexout::firmwareImage(tables)));
         if (text != nullptr) {
             result.report.push_back("text: " + displayPath(text->path) + ", " +
                                     std::to_string(findings.lines) +

@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "cli/ComposeCommands.h"
 #include "cli/DescriptorOutput.h"
+#include "cli/ExportCommand.h"
 #include "cli/HexCommands.h"
 #include "cli/ImportCommand.h"
 #include "cli/Usage.h"
@@ -39,6 +40,8 @@ int dispatch(const Arguments& args, std::ostream& out, std::ostream& err) {
             return runPreview(args, out, err);
         case CommandName::Sheet:
             return runSheet(args, out, err);
+        case CommandName::Export:
+            return runExport(args, out, err);
         case CommandName::Version:
             out << versionText();
             return kExitDone;

@@ -9,6 +9,10 @@
 namespace ledfont::hexout {
 
 std::string hexFileName(const std::string& fontFile) {
+    return fileNameWithExtension(fontFile, "hex");
+}
+
+std::string fileNameWithExtension(const std::string& fontFile, std::string_view extension) {
     std::size_t nameStart = fontFile.find_last_of("/\\");
     nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
     std::size_t stemStart = fontFile.find_first_not_of('.', nameStart);
@@ -18,7 +22,7 @@ std::string hexFileName(const std::string& fontFile) {
     }
     std::size_t dot = fontFile.find_last_of('.');
     std::size_t stemEnd = dot == std::string::npos || dot < stemStart ? fontFile.size() : dot;
-    return fontFile.substr(0, stemEnd) + ".hex";
+    return fontFile.substr(0, stemEnd) + "." + std::string(extension);
 }
 
 std::filesystem::path writeHexFile(const FontTables& tables, const std::string& hexFile) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "font/FontTables.h"
 
@@ -13,6 +14,9 @@ namespace ledfont::hexout {
 // trailing dot is an empty extension ("font." -> "font.hex"). A path with no file name throws
 // BadFileNameOrNumber.
 std::string hexFileName(const std::string& fontFile);
+
+// The same with any extension in place of "hex".
+std::string fileNameWithExtension(const std::string& fontFile, std::string_view extension);
 
 // Writes buildHexText(tables) to `hexFile` and returns its path. The file is replaced as a whole or not at
 // all. Throws FileAlreadyExists when `hexFile` is the font file (tables.FontFile) itself; every error

@@ -25,8 +25,8 @@ void MainWindow::createMenus() {
     // Each menu lists the client's actions by name; an empty name is a separator.
     const std::pair<const char*, std::vector<const char*>> menus[] = {
         {"&File",
-         {"actOpenFont", "actSave", "actSaveAs", "", "actImportGlyphs", "", "actMakeHex", "actVerifyHex", "",
-          "actQuit"}},
+         {"actOpenFont", "actSave", "actSaveAs", "", "actImportGlyphs", "", "actMakeHex", "actExport",
+          "actVerifyHex", "", "actQuit"}},
         {"&Edit",
          {"actUndo", "actRedo", "", "actCopyGlyph", "actPasteGlyph", "", "actClearGlyph", "actFillGlyph",
           "actInvertGlyph", "", "actShiftLeft", "actShiftRight", "actShiftUp", "actShiftDown", "",

@@ -106,6 +106,8 @@ class frmFont : public QWidget {
     void Command1_Click();
     // File > Verify HEX File...: compares the tables as last stored with a chosen HEX file; nothing changes.
     void actVerifyHex_Triggered();
+    // File > Export for Firmware...: the stored tables' image as C, binary or S-records by the extension.
+    void actExport_Triggered();
 
     // The menu's actions beyond the buttons (see createActions for their names and shortcuts).
     void actOpenFont_Triggered();

@@ -34,6 +34,7 @@ void frmFont::createActions() {
               [this] { cmdConvertToHex_Click(); });
     addAction("actVerifyHex", QStringLiteral("&Verify HEX File..."), {},
               [this] { actVerifyHex_Triggered(); });
+    addAction("actExport", QStringLiteral("&Export for Firmware..."), {}, [this] { actExport_Triggered(); });
     addAction("actQuit", QStringLiteral("&Quit"), {K(Qt::CTRL | Qt::Key_Q)}, [this] { window()->close(); });
 
     addAction("actUndo", QStringLiteral("&Undo"), {K(Qt::CTRL | Qt::Key_Z)}, [this] { actUndo_Triggered(); });

@@ -79,6 +79,7 @@ void frmFont::updateActions() {
     enable("actImportGlyphs", loaded);
     enable("actMakeHex", !fontFile.empty());
     enable("actVerifyHex", loaded);
+    enable("actExport", loaded);
     enable("actUndo", editor_.canUndo());
     enable("actRedo", editor_.canRedo());
     // The commands name the step they would take: "Undo Paint".

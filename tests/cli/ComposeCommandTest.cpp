@@ -291,6 +291,7 @@ TEST(LedfontCheckText, ReportsWhatTheSignCannotShowLineByLine) {
                  0,
                  files.jukta.string() + ": Jukta512 font, 512 glyphs, 18432 values\n" +
                      "summary: loads; widths 1..8; 510 Consonant, 2 Vowel, 0 Ikaar; 4 warnings\n"
+                     "image: 18432 bytes at 0xA100-0xE8FF, CRC-32 0x2BA36000\n"
                      "text: " +
                      text + ", 4 lines, widest 36 columns\n" +
                      "warning: empty glyph the text draws in 1 glyph: 23 (Code: 017, 1 time)\n"
@@ -308,7 +309,8 @@ TEST(LedfontCheckText, WithoutPanelsNoLineIsTooWideAndAMissingTextFails) {
     expectRuns({{{"check", files.hindi, "--kind", "hindi", "--text", text},
                  0,
                  files.hindi.string() + ": Hindi font, 128 glyphs, 4352 values\n" +
-                     "summary: loads; widths 1..8; 126 Consonant, 2 Vowel, 0 Ikaar; 0 warnings\n" +
+                     "summary: loads; widths 1..8; 126 Consonant, 2 Vowel, 0 Ikaar; 0 warnings\n"
+                     "image: 4352 bytes at 0x9000-0xA0FF, CRC-32 0x4CD9B399\n" +
                      "text: " + text + ", 1 line, widest 604 columns\n",
                  ""}});
     expectFailures(files.folder, {{{"check", files.hindi, "--text", files.folder / "none.txt"},
