@@ -30,7 +30,8 @@ void warnAboutRecord(const Glyph& glyph, int g, std::vector<GlyphWarning>& out) 
         out.push_back({WarningKind::KindAbove2, g, glyph.kindNumber()});
     }
     const int extent = litExtentOf(glyph);
-    if (extent > glyph.shownWidth()) {
+    // An Ikaar's hook reaches over the consonant after it, which the sign draws under the hook on purpose.
+    if (extent > glyph.shownWidth() && glyph.kind != GlyphKind::Ikaar) {
         out.push_back({WarningKind::LitRightOfWidth, g, extent});
     }
     if (glyph.centre > glyph.shownWidth()) {

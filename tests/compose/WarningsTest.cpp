@@ -37,6 +37,10 @@ TEST(GlyphWarnings, NameWhatMakesTheSignDrawOtherThanMeant) {
     change(6, [](Glyph& g) { g.kind = static_cast<GlyphKind>(7); });
     change(7, [](Glyph& g) { g.width = 20; });
     change(8, [](Glyph& g) { g.columns.fill(0); });  // empty, and named below
+    change(10, [](Glyph& g) {                        // an Ikaar's hook over the next consonant is no overhang
+        g.kind = GlyphKind::Ikaar;
+        g.setLit(12, 0, true);
+    });
     change(200, [](Glyph& g) { g.pair = {0x15, 0x08}; });
     change(201, [](Glyph& g) { g.pair = {0x15, 0x37}; });
     change(300, [](Glyph& g) { g.pair = {0x15, 0x37}; });
