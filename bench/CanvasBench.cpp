@@ -12,10 +12,10 @@ void BM_GetMap(benchmark::State& state) {
     auto tables = sampleTables(FontKind::Jukta512);
     editor::Raster raster;
     CharMapArray charMap;
-    editor::LedCanvas canvas(raster, charMap);
-    canvas.ShowBitmap(tables->FontData, 5);
+    editor::LedCanvas canvas(raster);
+    canvas.ShowGlyph(glyphAt(*tables, 5));
     for (auto _ : state) {
-        canvas.GetMap();
+        canvas.GetMap(charMap);
         benchmark::DoNotOptimize(charMap);
     }
 }
@@ -25,11 +25,10 @@ void BM_GetMap(benchmark::State& state) {
 void BM_ShowGlyph(benchmark::State& state) {
     auto tables = sampleTables(FontKind::Jukta512);
     editor::Raster raster;
-    CharMapArray charMap;
-    editor::LedCanvas canvas(raster, charMap);
+    editor::LedCanvas canvas(raster);
     int glyph = 0;
     for (auto _ : state) {
-        canvas.ShowBitmap(tables->FontData, glyph);
+        canvas.ShowGlyph(glyphAt(*tables, glyph));
         canvas.ColsClick(glyphWidth(tables->FontData, glyph) - 1);
         canvas.CentreClick(glyphCentre(tables->FontData, glyph) - 1);
         benchmark::DoNotOptimize(raster.pixels().data());
