@@ -241,7 +241,10 @@ TEST(FirmwareFiles, RefusesTheFontFileAndHeaderNamesAnIncludeCannotHold) {
         {FirmwareFormat::Srec, folder / "font.h"},
     };
     for (const auto& [format, output] : refused) {
-        EXPECT_EQ(test::errorOf([&] { writeFirmwareFiles(tables, format, output, "f"); }).code(),
+        // Captured by name: clang before 16 cannot capture a structured binding.
+        EXPECT_EQ(test::errorOf([&, format = format, output = output] {
+                      writeFirmwareFiles(tables, format, output, "f");
+                  }).code(),
                   ErrorCode::FileAlreadyExists)
             << output;
     }
