@@ -6,17 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "compose/Compose.h"
+#include "compose/Utf8.h"
 #include "font/TextToByte.h"
 
 namespace ledfont::editor {
 
 namespace {
-
-constexpr char32_t kBlockStart = 0x900;
-constexpr char32_t kBlockEnd = 0x97F;
-constexpr char32_t kVirama = 0x94D;
-// Jukta512 glyphs from here on stand for the conjunct their pair names.
-constexpr int kFirstConjunctGlyph = 128;
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -45,23 +41,20 @@ std::string joined(std::initializer_list<std::string_view> pieces) {
     return text;
 }
 
-// The block characters of a text of three-byte UTF-8 sequences, which every character of the block is;
-// nothing for any other text.
+// The glyphs of a text of Devanagari block characters, glyph i standing for U+0900 + i; nothing for any
+// other text.
 std::optional<std::vector<int>> blockLetters(std::string_view text) {
-    if (text.empty() || text.size() % 3 != 0) {
+    const std::u32string codes = compose::decodeUtf8(text);
+    if (codes.empty()) {
         return std::nullopt;
     }
     std::vector<int> letters;
-    for (std::size_t at = 0; at < text.size(); at += 3) {
-        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-        if ((byte(0) & 0xF0U) != 0xE0U || (byte(1) & 0xC0U) != 0x80U || (byte(2) & 0xC0U) != 0x80U) {
+    for (char32_t code : codes) {
+        const int glyph = compose::glyphOfCode(code);
+        if (glyph < 0) {
             return std::nullopt;
         }
-        const char32_t point = ((byte(0) & 0x0FU) << 12) | ((byte(1) & 0x3FU) << 6) | (byte(2) & 0x3FU);
-        if (point < kBlockStart || point > kBlockEnd) {
-            return std::nullopt;
-        }
-        letters.push_back(static_cast<int>(point - kBlockStart));
+        letters.push_back(glyph);
     }
     return letters;
 }
@@ -72,7 +65,7 @@ std::variant<int, std::string> letterGlyph(std::string_view text, const std::vec
     if (letters.size() == 1) {
         return letters[0];
     }
-    if (letters.size() != 3 || letters[1] != kVirama - kBlockStart) {
+    if (letters.size() != 3 || letters[1] != compose::glyphOfCode(compose::kVirama)) {
         return joined({"\"", text,
                        "\" is more than one glyph: give one letter or a conjunct (two letters joined by the "
                        "halant)"});
@@ -80,12 +73,11 @@ std::variant<int, std::string> letterGlyph(std::string_view text, const std::vec
     if (kind != FontKind::Jukta512) {
         return joined({"\"", text, "\" is a conjunct, which only a Jukta512 font has glyphs for"});
     }
+    // The conjunct the sign draws for the letters, found as the composer finds it.
     if (font != nullptr) {
-        for (int g = kFirstConjunctGlyph; g < glyphCount(kind); ++g) {
-            const Glyph glyph = glyphAt(*font, g);
-            if (glyph.pair[0] == letters[0] && glyph.pair[1] == letters[2]) {
-                return g;
-            }
+        if (const int glyph = compose::ComposeFont(*font, kind).conjunct(letters[0], letters[2]);
+            glyph >= 0) {
+            return glyph;
         }
     }
     return joined({"No glyph of this font holds the conjunct \"", text, "\" (pair ",
@@ -110,7 +102,7 @@ std::variant<int, std::string> glyphTarget(std::string_view text, FontKind kind,
         const auto code = number(digits, 16);
         // Four digits are a code point, as a Hindi font's label shows it; a Jukta512 label has three.
         if (code && (kind == FontKind::Hindi || digits.size() == 4)) {
-            index = *code - static_cast<int>(kBlockStart);
+            index = *code - static_cast<int>(compose::kFirstCode);
         } else {
             index = code;
         }
