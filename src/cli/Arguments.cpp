@@ -27,6 +27,7 @@ struct CommandRule {
     bool takesText = false;
     bool takesPanels = false;
     bool takesPng = false;
+    bool takesAgainst = false;
 };
 
 constexpr CommandRule kCommands[] = {
@@ -36,7 +37,8 @@ constexpr CommandRule kCommands[] = {
      .pathCount = 1,
      .takesKind = true,
      .takesText = true,
-     .takesPanels = true},
+     .takesPanels = true,
+     .takesAgainst = true},
     {.name = "show", .command = CommandName::Show, .pathCount = 1, .takesKind = true, .takesGlyphs = true},
     {.name = "jconv", .command = CommandName::Jconv, .pathCount = 2},
     {.name = "verify", .command = CommandName::Verify, .pathCount = 2, .takesKind = true},
@@ -46,7 +48,8 @@ constexpr CommandRule kCommands[] = {
      .morePaths = true,
      .takesKind = true,
      .takesPanels = true,
-     .takesPng = true},
+     .takesPng = true,
+     .takesAgainst = true},
     {.name = "sheet", .command = CommandName::Sheet, .pathCount = 1, .takesKind = true, .takesOutput = true},
 };
 
@@ -59,6 +62,17 @@ int parsePanels(const std::string& text) {
                          displayValue(text) + "\"");
     }
     return panels;
+}
+
+constexpr int kLargestSize = 64;
+
+int parseSourceSize(const std::string& text) {
+    const int size = parseGlyphNumber(text);
+    if (size < 4 || size > kLargestSize) {
+        throw UsageError("--size takes a pixel size 4.." + std::to_string(kLargestSize) + ", not \"" +
+                         displayValue(text) + "\"");
+    }
+    return size;
 }
 
 // A file name option, at most once.
@@ -84,6 +98,12 @@ void checkPathCount(const CommandRule& rule, const Arguments& parsed) {
     }
     if (parsed.panels > 0 && rule.takesText && parsed.text.empty()) {
         throw UsageError("--panels needs --text");
+    }
+    if (!parsed.against.empty() && rule.takesText && parsed.text.empty()) {
+        throw UsageError("--against needs --text");
+    }
+    if (parsed.againstSize > 0 && parsed.against.empty()) {
+        throw UsageError("--size needs --against");
     }
     if (rule.command == CommandName::Sheet && parsed.output.empty()) {
         throw UsageError("sheet needs -o OUT.png");
@@ -134,6 +154,13 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
                 throw UsageError("--panels given twice");
             }
             parsed.panels = parsePanels(*panels);
+        } else if (auto against = rule.takesAgainst ? walker.valueOf(arg, "--against") : std::nullopt) {
+            takeFileName(parsed.against, *against, "--against");
+        } else if (auto size = rule.takesAgainst ? walker.valueOf(arg, "--size") : std::nullopt) {
+            if (parsed.againstSize != 0) {
+                throw UsageError("--size given twice");
+            }
+            parsed.againstSize = parseSourceSize(*size);
         } else if (auto glyph = rule.takesGlyphs ? walker.valueOf(arg, "--glyph") : std::nullopt) {
             int number = parseGlyphNumber(*glyph);
             if (number < 0) {

@@ -74,9 +74,11 @@ struct Arguments {
     UnhexOptions unhex;
     ImportOptions importing;
     ExportOptions exporting = {};
-    std::string text = {};  // check --text FILE
-    int panels = 0;         // --panels N, the sign's width in panels of 32 columns; 0 when not given
-    std::string png = {};   // preview --png OUT
+    std::string text = {};     // check --text FILE
+    int panels = 0;            // --panels N, the sign's width in panels of 32 columns; 0 when not given
+    std::string png = {};      // preview --png OUT
+    std::string against = {};  // check and preview --against SOURCE, the font the font was seeded from
+    int againstSize = 0;       // --size PX of SOURCE; 0: the size at which its KA is the font's
 
     bool operator==(const Arguments&) const = default;
 };

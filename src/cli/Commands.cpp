@@ -39,7 +39,7 @@ int runHex(const Arguments& args, std::ostream& out, std::ostream& err) {
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
     std::optional<TextToCheck> text;
     if (!args.text.empty()) {
-        text = TextToCheck{args.text, readTextFile(args.text), args.panels};
+        text = TextToCheck{args.text, readTextFile(args.text), args.panels, args.against, args.againstSize};
     }
     CheckResult result = checkFont(args.paths[0], args.kind, text ? &*text : nullptr);
     if (!result.loadError) {

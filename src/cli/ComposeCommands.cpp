@@ -1,9 +1,11 @@
 #include "cli/ComposeCommands.h"
 
 #include <iterator>
+#include <optional>
 
 #include "cli/Commands.h"
 #include "cli/FontLoad.h"
+#include "cli/SourceProof.h"
 #include "cli/TextReport.h"
 #include "compose/Png.h"
 #include "compose/Sheet.h"
@@ -55,8 +57,14 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     const std::u32string codes = compose::decodeUtf8(text);
     TextFindings findings;
-    const compose::Strip strip =
-        addLine(findings, compose::ComposeFont(tables, reading.kind), codes, 1, args.panels);
+    const compose::ComposeFont font(tables, reading.kind);
+    const compose::Strip strip = addLine(findings, font, codes, 1, args.panels);
+    std::optional<ProofSource> source;
+    std::vector<std::uint16_t> drawing;
+    if (!args.against.empty()) {
+        source.emplace(args.against, font, args.againstSize);
+        drawing = source->draw(codes);
+    }
     if (!args.png.empty()) {
         const int columns = compose::pictureColumns(strip, args.panels * kPanelColumns);
         if (columns > compose::kMostPictureColumns) {
@@ -66,10 +74,26 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
             return kExitFailed;
         }
         refuseFontAsOutput(args.paths[0], args.png);
-        compose::writePngFile(compose::drawStrip(strip, args.panels * kPanelColumns), pathFromUtf8(args.png));
+        compose::writePngFile(
+            compose::drawStripAbove(strip, source ? &drawing : nullptr, args.panels * kPanelColumns),
+            pathFromUtf8(args.png));
     }
     tellReading(args.paths[0], reading, err);
     out << compose::stripRows(strip);
+    if (source) {
+        compose::Strip drawn;
+        drawn.columns = drawing;
+        out << '\n' << compose::stripRows(drawn);
+        const WordFigures figures = proveWords(font, *source, codes);
+        for (const WordFigures::Mismatched& m : figures.mismatched) {
+            err << "ledfont: " << compose::encodeUtf8(m.word) << " reads otherwise than in " << source->name()
+                << ":";
+            for (std::size_t i = 0; i < m.causes.size(); ++i) {
+                err << (i == 0 ? " " : ", ") << compose::mismatchName(m.causes[i]);
+            }
+            err << '\n';
+        }
+    }
     for (const auto& m : findings.missing) {
         err << "ledfont: no glyph for " << codeName(m.code) << " (" << times(m.count) << ")\n";
     }

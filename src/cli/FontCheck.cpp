@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/FontLoad.h"
+#include "cli/SourceProof.h"
 #include "compose/Utf8.h"
 #include "compose/Warnings.h"
 #include "font/FieldReader.h"
@@ -125,13 +126,19 @@ std::vector<std::string> loadProblems(const std::string& path, FontKind kind, co
     return problems;
 }
 
-// Every line of the text composed; a UTF-8 byte order mark and CR before LF are not part of it.
-TextFindings composeLines(const FontTables& tables, FontKind kind, const TextToCheck& text) {
-    const compose::ComposeFont font(tables, kind);
+// The text's code points; a UTF-8 byte order mark is not part of it.
+std::u32string textCodes(const TextToCheck& text) {
     std::u32string codes = compose::decodeUtf8(text.bytes);
     if (codes.starts_with(U'\uFEFF')) {
         codes.erase(0, 1);
     }
+    return codes;
+}
+
+// Every line of the text composed; CR before LF is not part of it.
+TextFindings composeLines(const FontTables& tables, FontKind kind, const TextToCheck& text) {
+    const compose::ComposeFont font(tables, kind);
+    const std::u32string codes = textCodes(text);
     TextFindings findings;
     findings.uses.resize(static_cast<std::size_t>(glyphCount(kind)));
     std::u32string_view rest = codes;
@@ -256,6 +263,13 @@ CheckResult checkFont(const std::string& path, std::optional<FontKind> given, co
                                     std::to_string(findings.widest) + " columns");
         }
         result.report.insert(result.report.end(), warnings.begin(), warnings.end());
+        if (text != nullptr && !text->against.empty()) {
+            const compose::ComposeFont font(tables, kind);
+            const ProofSource source(text->against, font, text->againstSize);
+            const std::vector<std::string> proof =
+                proofReport(source, proveWords(font, source, textCodes(*text)));
+            result.report.insert(result.report.end(), proof.begin(), proof.end());
+        }
     } catch (const Error& e) {
         std::vector<std::string> problems = loadProblems(path, kind, e);
         result.report.push_back("summary: does not load; " + std::to_string(problems.size()) +

@@ -24,6 +24,8 @@ struct TextToCheck {
     std::string path;
     std::string bytes;
     int panels = 0;
+    std::string against = {};  // the font to prove the text's words against; empty for none
+    int againstSize = 0;       // its pixel size; 0 to find it from the font
 };
 
 // One line about a loaded font: the range of widths and how many glyphs of each kind.

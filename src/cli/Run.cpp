@@ -15,6 +15,7 @@
 #include "cli/Usage.h"
 #include "font/Error.h"
 #include "font/FontPath.h"
+#include "import/GlyphSource.h"
 
 namespace ledfont::cli {
 
@@ -62,6 +63,9 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
         err << "ledfont: " << e.what() << '\n' << usageText();
         return kExitUsage;
     } catch (const Error& e) {
+        err << e.what() << '\n';
+    } catch (const import::SourceError& e) {
+        // A font to draw from that cannot be read: its own words, with its path.
         err << e.what() << '\n';
     } catch (const std::filesystem::filesystem_error& e) {
         err << describe(errorFromErrno(e.code().value())) << ": " << displayPath(utf8FromPath(e.path1()))

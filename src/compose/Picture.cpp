@@ -142,19 +142,41 @@ int pictureColumns(const Strip& strip, int signColumns) {
     return std::max({strip.width(), signColumns, 1});
 }
 
-Image drawStrip(const Strip& strip, int signColumns) {
-    constexpr int kBorder = kPreviewPitch;
-    const int columns = pictureColumns(strip, signColumns);
-    Image image(columns * kPreviewPitch + 2 * kBorder, kGlyphRows * kPreviewPitch + 2 * kBorder);
+namespace {
+
+// LEDs of 16 rows of `columns` from pixel row `top`, `columns` wide at least.
+void drawLeds(Image& image, int top, const std::vector<std::uint16_t>& leds, int columns, Rgb lit) {
     for (int column = 0; column < columns; ++column) {
         for (int row = 0; row < kGlyphRows; ++row) {
-            const bool lit = column < strip.width() && strip.lit(column, row);
-            drawLed(image, kBorder + column * kPreviewPitch, kBorder + row * kPreviewPitch, kPreviewPitch,
-                    lit ? kLitLed : kDarkLed);
+            const bool on = column < static_cast<int>(leds.size()) &&
+                            (leds[static_cast<std::size_t>(column)] >> row & 1u) != 0;
+            drawLed(image, kPreviewPitch + column * kPreviewPitch, top + row * kPreviewPitch, kPreviewPitch,
+                    on ? lit : kDarkLed);
         }
     }
+}
+
+}  // namespace
+
+Image drawStrip(const Strip& strip, int signColumns) {
+    return drawStripAbove(strip, nullptr, signColumns);
+}
+
+Image drawStripAbove(const Strip& strip, const std::vector<std::uint16_t>* source, int signColumns) {
+    constexpr int kBorder = kPreviewPitch;
+    constexpr int kBand = kGlyphRows * kPreviewPitch;
+    int columns = pictureColumns(strip, signColumns);
+    if (source != nullptr) {
+        columns = std::max(columns, static_cast<int>(source->size()));
+    }
+    const int bands = source != nullptr ? 2 : 1;
+    Image image(columns * kPreviewPitch + 2 * kBorder, bands * kBand + (bands + 1) * kBorder);
+    drawLeds(image, kBorder, strip.columns, columns, kLitLed);
+    if (source != nullptr) {
+        drawLeds(image, 2 * kBorder + kBand, *source, columns, kSourceLed);
+    }
     if (signColumns > 0 && strip.width() > signColumns) {
-        image.fill(kBorder + signColumns * kPreviewPitch - 1, 0, 1, image.height(), kWarning);
+        image.fill(kBorder + signColumns * kPreviewPitch - 1, 0, 1, kBand + 2 * kBorder, kWarning);
     }
     return image;
 }

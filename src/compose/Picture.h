@@ -24,6 +24,7 @@ constexpr Rgb kWidthLine{0, 200, 0};     // the editor's green limit line
 constexpr Rgb kCentreLine{0, 192, 192};  // the editor's centre marker
 constexpr Rgb kLabel{220, 220, 220};
 constexpr Rgb kWarning{255, 80, 80};
+constexpr Rgb kSourceLed{230, 230, 230};  // a LED of the source's drawing set beside the sign's
 
 // An RGB picture, row by row, 3 bytes a pixel; drawing outside it is cut.
 class Image {
@@ -57,6 +58,8 @@ int drawText(Image& image, int x, int y, std::string_view text, Rgb colour, int 
 // strip, whichever is wider; a red line marks the sign's edge when the text runs past it.
 constexpr int kPreviewPitch = 8;
 Image drawStrip(const Strip& strip, int signColumns);
+// The same with a drawing of the text by another font below it, its LEDs white, to hold the two side by side.
+Image drawStripAbove(const Strip& strip, const std::vector<std::uint16_t>* source, int signColumns);
 
 // The widest strip a picture is drawn of: 1000 panels of 32 columns, 256,016 pixels across, well within
 // what PNG writers and readers take (libpng refuses rows over 1,000,000 pixels) and what a window shows.

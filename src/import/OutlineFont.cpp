@@ -95,6 +95,7 @@ struct OutlineSource::Face {
     FT_Face face = nullptr;
     hb_font_t* font = nullptr;
     hb_buffer_t* buffer = nullptr;
+    std::string shown;  // the file's name, for messages
     int size = 0;
     int rowOffset = 0;  // canvas row of glyph row 0
 
@@ -143,42 +144,48 @@ struct OutlineSource::Face {
         return count;
     }
 
-    // The ink of `text` as shaped, of its glyphs from number `from` on (the pen passes over the ones
-    // before); nothing when a glyph is missing or there are no more than `from`.
-    std::optional<Canvas> render(std::u32string_view text, unsigned from = 0) const {
+    // Plots the ink of `text` as shaped, of its glyphs from number `from` on (the pen passes over the ones
+    // before), at canvas columns from kPenStart and rows from the baseline kBaseline; false when a glyph is
+    // missing or there are no more than `from`.
+    template <class Plot>
+    bool draw(std::u32string_view text, unsigned from, Plot plot) const {
         const unsigned count = shape(text);
         if (count <= from) {
-            return std::nullopt;
+            return false;
         }
         const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, nullptr);
         const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, nullptr);
-        Canvas canvas;
         hb_position_t penX = 0;
         hb_position_t penY = 0;
         for (unsigned i = 0; i < count; ++i) {
-            if (i < from) {
-                penX += positions[i].x_advance;
-                penY += positions[i].y_advance;
-                continue;
-            }
-            if (FT_Load_Glyph(face, infos[i].codepoint, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
-                FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) {
-                return std::nullopt;
-            }
-            const FT_GlyphSlot slot = face->glyph;
-            const FT_Bitmap& bitmap = slot->bitmap;
-            const int left = kPenStart + pixels(penX + positions[i].x_offset) + slot->bitmap_left;
-            const int top = kBaseline - pixels(penY + positions[i].y_offset) - slot->bitmap_top;
-            for (unsigned j = 0; j < bitmap.rows; ++j) {
-                const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(j) * bitmap.pitch;
-                for (unsigned k = 0; k < bitmap.width; ++k) {
-                    if ((row[k / 8] >> (7 - k % 8)) & 1) {
-                        canvas.set(left + static_cast<int>(k), top + static_cast<int>(j));
+            if (i >= from) {
+                if (FT_Load_Glyph(face, infos[i].codepoint, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
+                    FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) {
+                    return false;
+                }
+                const FT_GlyphSlot slot = face->glyph;
+                const FT_Bitmap& bitmap = slot->bitmap;
+                const int left = kPenStart + pixels(penX + positions[i].x_offset) + slot->bitmap_left;
+                const int top = kBaseline - pixels(penY + positions[i].y_offset) - slot->bitmap_top;
+                for (unsigned j = 0; j < bitmap.rows; ++j) {
+                    const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(j) * bitmap.pitch;
+                    for (unsigned k = 0; k < bitmap.width; ++k) {
+                        if ((row[k / 8] >> (7 - k % 8)) & 1) {
+                            plot(left + static_cast<int>(k), top + static_cast<int>(j));
+                        }
                     }
                 }
             }
             penX += positions[i].x_advance;
             penY += positions[i].y_advance;
+        }
+        return true;
+    }
+
+    std::optional<Canvas> render(std::u32string_view text, unsigned from = 0) const {
+        Canvas canvas;
+        if (!draw(text, from, [&canvas](int column, int row) { canvas.set(column, row); })) {
+            return std::nullopt;
         }
         return canvas;
     }
@@ -227,7 +234,8 @@ OutlineSource::OutlineSource(const std::filesystem::path& path, int pixelSize)
     : face_(std::make_unique<Face>()) {
     Face& f = *face_;
     f.bytes = readWholeFile(path, kLargestFontBytes);
-    const std::string shown = utf8FromPath(path);
+    f.shown = utf8FromPath(path);
+    const std::string& shown = f.shown;
     if (const FT_Error error = FT_Init_FreeType(&f.library); error != 0) {
         throw SourceError(0, "FreeType does not start: " + freetypeFault(error), shown);
     }
@@ -306,6 +314,106 @@ std::optional<GlyphImage> OutlineSource::markImage(char32_t base, char32_t mark)
         return std::nullopt;
     }
     return imageOf(*canvas, face_->rowOffset, firstInkColumn(*alone));
+}
+
+std::vector<std::uint16_t> OutlineSource::drawLine(std::u32string_view text, int rowShift) const {
+    std::vector<std::pair<int, int>> ink;
+    const int rowOffset = face_->rowOffset - rowShift;
+    const bool drawn = face_->draw(text, 0, [&ink, rowOffset](int column, int row) {
+        if (row - rowOffset >= 0 && row - rowOffset < kGlyphRows) {
+            ink.emplace_back(column, row - rowOffset);
+        }
+    });
+    std::vector<std::uint16_t> columns;
+    if (!drawn || ink.empty()) {
+        return columns;
+    }
+    const auto [first, last] = std::minmax_element(ink.begin(), ink.end());
+    columns.resize(static_cast<std::size_t>(last->first - first->first + 1));
+    for (const auto& [column, row] : ink) {
+        columns[static_cast<std::size_t>(column - first->first)] |= static_cast<std::uint16_t>(1u << row);
+    }
+    return columns;
+}
+
+bool OutlineSource::drawsVirama(std::u32string_view text) const {
+    const char32_t virama = kVirama;
+    if (face_->shape(std::u32string_view(&virama, 1)) != 1) {
+        return false;
+    }
+    const hb_codepoint_t sign = hb_buffer_get_glyph_infos(face_->buffer, nullptr)[0].codepoint;
+    unsigned count = 0;
+    face_->shape(text);
+    const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(face_->buffer, &count);
+    return std::any_of(infos, infos + count,
+                       [sign](const hb_glyph_info_t& info) { return info.codepoint == sign; });
+}
+
+void OutlineSource::setPixelSize(int pixelSize) {
+    try {
+        face_->setSize(pixelSize);
+    } catch (const SourceError& e) {
+        throw e.withPath(face_->shown);
+    }
+    face_->placeRows();
+}
+
+OutlineSource::Fit OutlineSource::fitTo(char32_t code,
+                                        const std::array<std::uint16_t, kGlyphColumns>& columns) {
+    // The glyph's ink as rows from its top lit row, columns from its first lit one.
+    std::vector<std::uint64_t> want;
+    int wantTop = -1;
+    for (int r = 0; r < kGlyphRows; ++r) {
+        std::uint64_t row = 0;
+        for (int c = 0; c < kGlyphColumns; ++c) {
+            row |= std::uint64_t{(columns[static_cast<std::size_t>(c)] >> r) & 1u} << c;
+        }
+        if (row != 0 && wantTop < 0) {
+            wantTop = r;
+        }
+        if (wantTop >= 0) {
+            want.push_back(row);
+        }
+    }
+    while (!want.empty() && want.back() == 0) {
+        want.pop_back();
+    }
+    std::uint64_t wantInk = 0;
+    for (std::uint64_t row : want) {
+        wantInk |= row;
+    }
+    Fit best;
+    int bestTop = 0;
+    for (int px = kSmallestSize; px <= kLargestSize && !want.empty(); ++px) {
+        face_->setSize(px);
+        const std::optional<Canvas> canvas = face_->render(std::u32string_view(&code, 1));
+        if (!canvas) {
+            break;
+        }
+        InkRows rows;
+        rows.add(*canvas);
+        const int first = firstInkColumn(*canvas) - std::countr_zero(wantInk);
+        int differing = 0;
+        const int height = std::max(rows.height(), static_cast<int>(want.size()));
+        for (int r = 0; r < height; ++r) {
+            const int at = rows.first + r;
+            const std::uint64_t have =
+                at < kCanvasRows && first >= 0 ? canvas->rows[static_cast<std::size_t>(at)] >> first : 0;
+            const std::uint64_t wanted =
+                r < static_cast<int>(want.size()) ? want[static_cast<std::size_t>(r)] : 0;
+            differing += std::popcount(have ^ wanted);
+        }
+        if (best.size == 0 || differing < best.differing) {
+            best = {px, 0, differing};
+            bestTop = rows.first;
+        }
+    }
+    if (best.size == 0) {
+        return best;
+    }
+    setPixelSize(best.size);
+    best.rowShift = wantTop - (bestTop - face_->rowOffset);
+    return best;
 }
 
 int OutlineSource::pixelSize() const {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "import/GlyphSource.h"
 
@@ -35,6 +35,25 @@ class OutlineSource : public GlyphSource {
     std::optional<GlyphImage> markImage(char32_t base, char32_t mark) const override;
 
     int pixelSize() const;
+    // The size at which the font draws `code` most nearly as `columns` (bit r of a column the LED in row r)
+    // and the rows that ink is moved down by there, so drawLine(text, rowShift) sets a text on the rows of
+    // a font seeded from this one; the source is left at that size. How many LEDs still differ says how
+    // good the fit is. Size 0 when the font cannot draw `code` or `columns` has no ink.
+    struct Fit {
+        int size = 0;
+        int rowShift = 0;
+        int differing = 0;
+    };
+    Fit fitTo(char32_t code, const std::array<std::uint16_t, kGlyphColumns>& columns);
+    // Draws the font at another size from now on, the block's ink placed on the rows anew.
+    void setPixelSize(int pixelSize);
+    // The ink of `text` as the font shapes and draws it, to set a composed line beside: column by column,
+    // bit r the pixel in row r of the rows image() gives, moved down by `rowShift`, column 0 the first
+    // with ink. Ink off the 16 rows is left out. Empty when the font lacks a glyph the text needs.
+    std::vector<std::uint16_t> drawLine(std::u32string_view text, int rowShift = 0) const;
+    // Whether the font's shaping of `text` shows the virama as a sign of its own, as where it has no
+    // conjunct form for the cluster.
+    bool drawsVirama(std::u32string_view text) const;
     // The number of glyphs the font's shaping makes of `text`.
     std::size_t shapedGlyphCount(std::u32string_view text) const;
 

@@ -37,6 +37,22 @@ int OutlineSource::pixelSize() const {
     unavailable();
 }
 
+OutlineSource::Fit OutlineSource::fitTo(char32_t, const std::array<std::uint16_t, kGlyphColumns>&) {
+    unavailable();
+}
+
+void OutlineSource::setPixelSize(int) {
+    unavailable();
+}
+
+std::vector<std::uint16_t> OutlineSource::drawLine(std::u32string_view, int) const {
+    unavailable();
+}
+
+bool OutlineSource::drawsVirama(std::u32string_view) const {
+    unavailable();
+}
+
 std::size_t OutlineSource::shapedGlyphCount(std::u32string_view) const {
     unavailable();
 }

@@ -1,0 +1,143 @@
+#include "cli/SourceProof.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "cli/Arguments.h"
+#include "compose/Utf8.h"
+#include "font/Error.h"
+#include "font/FontPath.h"
+#include "import/OutlineFont.h"
+
+namespace ledfont::cli {
+
+namespace {
+
+constexpr char32_t kKa = 0x0915;
+constexpr int kKaGlyph = 0x15;
+constexpr int kWordsNamed = 6;  // words a cause names in the report
+
+bool inWord(char32_t code) {
+    return code >= 0x0900 && code <= 0x097F && code != 0x0964 && code != 0x0965;
+}
+
+std::string percent(int part, int whole) {
+    const long tenths = whole == 0 ? 0 : (1000L * part + whole / 2) / whole;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " %";
+}
+
+}  // namespace
+
+ProofSource::ProofSource(const std::string& source, const compose::ComposeFont& font, int size) {
+    std::error_code error;
+    const std::filesystem::path path = pathFromUtf8(source);
+    const bool isFile = std::filesystem::is_regular_file(path, error);
+    const std::filesystem::path file = isFile ? path : import::findSystemFont(source);
+    // Any size will do to open it; the fit below, or `size`, sets the one it is drawn at.
+    source_ = std::make_unique<import::OutlineSource>(file, size > 0 ? size : 16);
+    const Glyph& ka = font.glyph(kKaGlyph);
+    const import::OutlineSource::Fit fit = source_->fitTo(kKa, ka.columns);
+    if (fit.size == 0) {
+        throw UsageError("--against: " + displayValue(source) + " has no क to find the font's size by");
+    }
+    if (size > 0) {
+        source_->setPixelSize(size);
+        rowShift_ = source_->fitTo(kKa, ka.columns).rowShift;
+        source_->setPixelSize(size);
+    } else {
+        rowShift_ = fit.rowShift;
+    }
+    name_ = (isFile ? displayPath(source) : "\"" + displayValue(source) + "\"") + " at " +
+            std::to_string(source_->pixelSize()) + " pixels";
+}
+
+ProofSource::~ProofSource() = default;
+
+std::vector<std::uint16_t> ProofSource::draw(std::u32string_view text) const {
+    return source_->drawLine(text, rowShift_);
+}
+
+bool ProofSource::drawsVirama(std::u32string_view cluster) const {
+    return source_->drawsVirama(cluster);
+}
+
+std::vector<compose::Mismatch> proveWord(const compose::ComposeFont& font, const ProofSource& source,
+                                         std::u32string_view word) {
+    using compose::Mismatch;
+    const compose::Strip strip = compose::composeText(font, word);
+    std::vector<Mismatch> causes;
+    if (!strip.missing.empty() || !compose::emptyGlyphsPlaced(font, strip).empty()) {
+        causes.push_back(Mismatch::MissingGlyph);
+    }
+    const bool halant = std::any_of(strip.fallbacks.begin(), strip.fallbacks.end(), [&](std::size_t at) {
+        return at + 1 < word.size() && !source.drawsVirama(word.substr(at - 1, 3));
+    });
+    if (halant) {
+        causes.push_back(Mismatch::HalantFallback);
+    }
+    const std::vector<Mismatch> drawn = compose::comparePictures(strip.columns, source.draw(word),
+                                                                 compose::readingRows(font.glyph(kKaGlyph)));
+    causes.insert(causes.end(), drawn.begin(), drawn.end());
+    return causes;
+}
+
+WordFigures proveWords(const compose::ComposeFont& font, const ProofSource& source,
+                       std::u32string_view text) {
+    std::map<std::u32string, int> counts;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!inWord(text[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && inWord(text[end])) {
+            ++end;
+        }
+        ++counts[std::u32string(text.substr(i, end - i))];
+        i = end;
+    }
+    WordFigures figures;
+    for (const auto& [word, count] : counts) {
+        figures.words += count;
+        std::vector<compose::Mismatch> causes = proveWord(font, source, word);
+        if (causes.empty()) {
+            figures.matching += count;
+        } else {
+            figures.mismatched.push_back({word, std::move(causes), count});
+        }
+    }
+    std::stable_sort(figures.mismatched.begin(), figures.mismatched.end(),
+                     [](const auto& a, const auto& b) { return a.count > b.count; });
+    return figures;
+}
+
+std::vector<std::string> proofReport(const ProofSource& source, const WordFigures& figures) {
+    std::vector<std::string> lines;
+    lines.push_back("against: " + source.name());
+    lines.push_back("words: " + std::to_string(figures.matching) + " of " + std::to_string(figures.words) +
+                    " read as the source draws them (" + percent(figures.matching, figures.words) + ")");
+    for (int c = 0; c <= static_cast<int>(compose::Mismatch::LettersDiffer); ++c) {
+        const auto cause = static_cast<compose::Mismatch>(c);
+        int words = 0;
+        std::string named;
+        int shown = 0;
+        for (const auto& m : figures.mismatched) {
+            if (std::find(m.causes.begin(), m.causes.end(), cause) == m.causes.end()) {
+                continue;
+            }
+            words += m.count;
+            if (shown++ < kWordsNamed) {
+                named += (shown == 1 ? "" : ", ") + compose::encodeUtf8(m.word) + " (" +
+                         std::to_string(m.count) + ")";
+            }
+        }
+        if (words > 0) {
+            lines.push_back("mismatch: " + std::string(compose::mismatchName(cause)) + " in " +
+                            std::to_string(words) + (words == 1 ? " word" : " words") + ", as in " + named);
+        }
+    }
+    return lines;
+}
+
+}  // namespace ledfont::cli
