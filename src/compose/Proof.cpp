@@ -155,11 +155,15 @@ std::vector<Part> partsOf(const Columns& columns, std::uint16_t zone, const std:
     return parts;
 }
 
-// Within a column's and a row's shift of each other somewhere.
+// A sign counts as in its place within this many columns and rows of the source's: still over the same
+// letter (a consonant is 7 or more columns wide at the sizes that fit Hindi on 16 rows).
+constexpr int kShift = 2;
+
+// Within kShift of each other somewhere.
 bool near(const Part& a, const Part& b) {
     return std::any_of(a.begin(), a.end(), [&b](Pixel p) {
         return std::any_of(b.begin(), b.end(), [p](Pixel q) {
-            return std::abs(p.column - q.column) <= 1 && std::abs(p.row - q.row) <= 1;
+            return std::abs(p.column - q.column) <= kShift && std::abs(p.row - q.row) <= kShift;
         });
     });
 }

@@ -13,6 +13,8 @@ constexpr std::pair<char32_t, char32_t> kMarkRanges[] = {
     {0x094D, 0x094D}, {0x0951, 0x0957}, {0x0962, 0x0963},
 };
 constexpr char32_t kIkaar = 0x093F;
+// The vowel signs that follow their consonant on the headline: ा ी ॉ ॊ ो ौ.
+constexpr char32_t kHeadlineSigns[] = {0x093E, 0x0940, 0x0949, 0x094A, 0x094B, 0x094C};
 constexpr char32_t kKa = 0x0915;
 
 bool isMark(char32_t code) {
@@ -39,6 +41,38 @@ bool hasInk(const Glyph& glyph) {
     return std::any_of(glyph.columns.begin(), glyph.columns.end(), [](std::uint16_t c) { return c != 0; });
 }
 
+constexpr int kConsonantIndent = 2;
+constexpr char32_t kAnchorSigns[] = {0x0941, 0x0947};  // ु below, े above
+
+bool isConsonant(int glyph) {
+    return glyph >= kBlockSize || (glyph >= 0x15 && glyph <= 0x39) || (glyph >= 0x58 && glyph <= 0x5F);
+}
+
+// Lights the headline rows from column 0 to the glyph's first lit LED on them when that is at most `left`
+// columns in, and from its last lit one to column `right` when that is at most kConsonantIndent short.
+void joinHeadline(Glyph& glyph, const BaseShape& base, int left, int right) {
+    for (int row = base.headline; row < base.headline + base.headlineRows; ++row) {
+        const auto bit = static_cast<std::uint16_t>(1u << row);
+        int first = -1;
+        int last = -1;
+        for (int c = 0; c < kGlyphColumns; ++c) {
+            if ((glyph.columns[static_cast<std::size_t>(c)] & bit) != 0) {
+                first = first < 0 ? c : first;
+                last = c;
+            }
+        }
+        if (first < 0) {
+            continue;
+        }
+        for (int c = 0; c < first && first <= left; ++c) {
+            glyph.columns[static_cast<std::size_t>(c)] |= bit;
+        }
+        for (int c = last + 1; c <= right && right - last <= kConsonantIndent; ++c) {
+            glyph.columns[static_cast<std::size_t>(c)] |= bit;
+        }
+    }
+}
+
 }  // namespace
 
 GlyphKind kindOfGlyph(int glyph) {
@@ -63,6 +97,12 @@ std::optional<BaseShape> baseShapeOf(const GlyphImage& image) {
             std::popcount(image.rows[static_cast<std::size_t>(shape.headline)])) {
             shape.headline = r;
         }
+    }
+    const int full = std::popcount(image.rows[static_cast<std::size_t>(shape.headline)]);
+    while (shape.headline + shape.headlineRows < kGlyphRows &&
+           4 * std::popcount(image.rows[static_cast<std::size_t>(shape.headline + shape.headlineRows)]) >=
+               3 * full) {
+        ++shape.headlineRows;
     }
     const int first = std::countr_zero(ink);
     const int width = std::min(static_cast<int>(std::bit_width(ink)) - first, kGlyphColumns);
@@ -106,6 +146,9 @@ Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t
             centre = (width - 1) / 2;
         }
     }
+    const bool onHeadline = base && glyph < kBlockSize &&
+                            std::find(std::begin(kHeadlineSigns), std::end(kHeadlineSigns),
+                                      kBlockFirst + static_cast<char32_t>(glyph)) != std::end(kHeadlineSigns);
     const int columns = std::min(last - start + 1, kGlyphColumns);
     for (int r = 0; r < kGlyphRows; ++r) {
         const std::uint32_t row = image.rows[static_cast<std::size_t>(r)] >> start;
@@ -114,6 +157,15 @@ Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t
                 result.columns[static_cast<std::size_t>(c)] |= static_cast<std::uint16_t>(1u << r);
             }
         }
+    }
+    if (onHeadline) {
+        // The sign's piece of the headline starts where its ink reaching back over the consonant does, so
+        // drawn after the consonant it would leave the headline dark up to there: it starts at column 0.
+        joinHeadline(result, *base, kGlyphColumns, 0);
+    } else if (base && isConsonant(glyph)) {
+        // A letter whose body reaches a column or two past its piece of the headline meets its neighbours'
+        // under the source's overlapping headlines; on the sign the piece runs to its edges.
+        joinHeadline(result, *base, kConsonantIndent, width - 1);
     }
     result.width = static_cast<std::uint8_t>(width);
     // The record counts centres from 1, 0 being no centre.
@@ -130,12 +182,135 @@ FontTables newFont(FontKind kind) {
     return tables;
 }
 
+std::optional<SignAnchors> signAnchors(const GlyphSource& source, const BaseShape& base) {
+    SignAnchors anchors;
+    anchors.middle = base.middle;
+    for (std::size_t i = 0; i < std::size(kAnchorSigns); ++i) {
+        if (const auto image = source.markImage(std::u32string(1, kKa), kAnchorSigns[i])) {
+            if (const std::uint32_t ink = inkColumns(*image); ink != 0) {
+                anchors.onKa[i] = std::countr_zero(ink);
+            }
+        }
+    }
+    if (std::none_of(anchors.onKa.begin(), anchors.onKa.end(), [](const auto& a) { return a.has_value(); })) {
+        return std::nullopt;
+    }
+    return anchors;
+}
+
+void placeCentre(Glyph& glyph, const GlyphSource& source, std::u32string_view text, const GlyphImage& image,
+                 const SignAnchors& anchors) {
+    const std::uint32_t ink = inkColumns(image);
+    if (ink == 0) {
+        return;
+    }
+    const int first = std::countr_zero(ink);
+    int sum = 0;
+    int count = 0;
+    for (std::size_t i = 0; i < std::size(kAnchorSigns); ++i) {
+        if (!anchors.onKa[i]) {
+            continue;
+        }
+        const auto mark = source.markImage(text, kAnchorSigns[i]);
+        const std::uint32_t markInk = mark ? inkColumns(*mark) : 0;
+        if (markInk == 0) {
+            continue;
+        }
+        // The sign moves from where it sits on KA by as much as the consonant's anchor lies off KA's middle.
+        sum += anchors.middle - *anchors.onKa[i] + std::countr_zero(markInk) - first;
+        ++count;
+    }
+    if (count > 0) {
+        const int centre = std::clamp((2 * sum + count) / (2 * count), 0, kGlyphColumns - 2);
+        glyph.centre = static_cast<std::uint8_t>(centre + 1);
+    }
+}
+
+namespace {
+
+// The lit LEDs of a glyph as rows of bits, its column `at` placed on bit kOrigin of each row.
+constexpr int kOrigin = 16;
+std::array<std::uint64_t, kGlyphRows> placedRows(const Glyph& glyph, int at) {
+    std::array<std::uint64_t, kGlyphRows> rows{};
+    for (int c = 0; c < kGlyphColumns; ++c) {
+        for (int r = 0; r < kGlyphRows; ++r) {
+            if (glyph.lit(c, r)) {
+                rows[static_cast<std::size_t>(r)] |= std::uint64_t{1} << (kOrigin + at + c);
+            }
+        }
+    }
+    return rows;
+}
+
+// Whether some LED of `a` is lit on or next to (by side or corner) a lit LED of `b`.
+bool touches(const std::array<std::uint64_t, kGlyphRows>& a, const std::array<std::uint64_t, kGlyphRows>& b) {
+    for (int r = 0; r < kGlyphRows; ++r) {
+        std::uint64_t around = 0;
+        for (int n = std::max(0, r - 1); n <= std::min(kGlyphRows - 1, r + 1); ++n) {
+            const std::uint64_t row = b[static_cast<std::size_t>(n)];
+            around |= row | row << 1 | row >> 1;
+        }
+        if ((a[static_cast<std::size_t>(r)] & around) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The sign moved `by` columns right within its glyph, its centre kept, so it is drawn that much further
+// right.
+Glyph movedRight(const Glyph& sign, int by) {
+    Glyph moved = sign;
+    moved.columns.fill(0);
+    for (int c = 0; c + by < kGlyphColumns; ++c) {
+        moved.columns[static_cast<std::size_t>(c + by)] = sign.columns[static_cast<std::size_t>(c)];
+    }
+    moved.width = static_cast<std::uint8_t>(std::min<int>(sign.readWidth() + by, kGlyphColumns));
+    return moved;
+}
+
+constexpr int kDots[] = {0x01, 0x02};         // ँ ं
+constexpr int kUpperVowels[] = {0x47, 0x48};  // े ै, which share their consonant's centre with the dot
+constexpr int kFurthestMove = 4;
+
+}  // namespace
+
+void keepDotsApart(FontTables& tables) {
+    for (int dot : kDots) {
+        const Glyph sign = glyphAt(tables, dot);
+        if (sign.kind != GlyphKind::Vowel ||
+            std::all_of(sign.columns.begin(), sign.columns.end(), [](auto c) { return c == 0; })) {
+            continue;
+        }
+        // Both are drawn with their centre on the consonant's, so where one stands from the other is the
+        // same on every consonant: the dot goes right, a column at a time, until it touches neither.
+        const auto clear = [&tables](const Glyph& candidate) {
+            return std::none_of(std::begin(kUpperVowels), std::end(kUpperVowels), [&](int vowel) {
+                const Glyph upper = glyphAt(tables, vowel);
+                return upper.kind == GlyphKind::Vowel &&
+                       touches(placedRows(candidate, -(candidate.centre - 1)),
+                               placedRows(upper, -(upper.centre - 1)));
+            });
+        };
+        for (int by = 0; by <= kFurthestMove; ++by) {
+            const Glyph moved = movedRight(sign, by);
+            if (clear(moved)) {
+                if (by > 0) {
+                    setGlyph(tables, dot, moved, false);
+                }
+                break;
+            }
+        }
+    }
+}
+
 ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& source,
                           const GlyphSelection& selection) {
     ImportReport report;
     const bool withPair = kind == FontKind::Jukta512;
     const std::optional<GlyphImage> ka = source.image(std::u32string(1, kKa));
     const std::optional<BaseShape> base = ka ? baseShapeOf(*ka) : std::nullopt;
+    const std::optional<SignAnchors> anchors = base ? signAnchors(source, *base) : std::nullopt;
     for (int g = 0; g < glyphCount(kind); ++g) {
         const Glyph old = glyphAt(tables, g);
         if (!selected(selection, g) || (selection.onlyEmpty && hasInk(old))) {
@@ -145,7 +320,8 @@ ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& 
         const std::u32string text = glyphText(g, pair);
         // A vowel sign as the source places it on KA, where it can say; else the sign on its own.
         const bool onKa = base && kindOfGlyph(g) == GlyphKind::Vowel;
-        std::optional<GlyphImage> image = onKa ? source.markImage(kKa, text[0]) : std::nullopt;
+        std::optional<GlyphImage> image =
+            onKa ? source.markImage(std::u32string(1, kKa), text[0]) : std::nullopt;
         bool placed = image.has_value();
         if ((!image || image->cut) && !text.empty()) {
             // A sign that leaves the rows where KA holds it is better whole on its own.
@@ -164,14 +340,18 @@ ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& 
             report.empty.push_back(g);
             continue;
         }
-        const Glyph glyph = glyphFromImage(
-            *image, g, old.pair, placed || kindOfGlyph(g) != GlyphKind::Vowel ? base : std::nullopt);
+        Glyph glyph = glyphFromImage(*image, g, old.pair,
+                                     placed || kindOfGlyph(g) != GlyphKind::Vowel ? base : std::nullopt);
+        if (anchors && isConsonant(g)) {
+            placeCentre(glyph, source, text, *image, *anchors);
+        }
         setGlyph(tables, g, glyph, false);
         report.imported.push_back(g);
         if (image->cut || (std::bit_width(ink) - std::countr_zero(ink) > kGlyphColumns)) {
             report.cut.push_back(g);
         }
     }
+    keepDotsApart(tables);
     return report;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,6 +38,7 @@ GlyphKind kindOfGlyph(int glyph);
 struct BaseShape {
     int headline = 0;
     int middle = 0;
+    int headlineRows = 1;  // the headline's thickness: the rows from `headline` on nearly as full as it
 
     bool operator==(const BaseShape&) const = default;
 };
@@ -53,6 +56,24 @@ std::optional<BaseShape> baseShapeOf(const GlyphImage& image);
 // source sets it on KA (the rule above when that takes more than 16 columns).
 Glyph glyphFromImage(const GlyphImage& image, int glyph, std::array<std::uint8_t, kPairBytes> pair,
                      const std::optional<BaseShape>& base = std::nullopt);
+
+// Where the source attaches the signs that tell a consonant's centre, ु below and े above, on KA: the first
+// column of each one's ink placed on KA (nothing where the source cannot place it), and KA's middle.
+struct SignAnchors {
+    int middle = 0;
+    std::array<std::optional<int>, 2> onKa;
+};
+std::optional<SignAnchors> signAnchors(const GlyphSource& source, const BaseShape& base);
+
+// Sets the centre of a consonant or conjunct glyph made from `image`, the source's ink of `text`, to the
+// column where the source attaches its signs: where KA's middle is when the signs sit on it as on KA, moved
+// by as much as they are moved on it (the mean of ु's and े's); unchanged where the source cannot say.
+void placeCentre(Glyph& glyph, const GlyphSource& source, std::u32string_view text, const GlyphImage& image,
+                 const SignAnchors& anchors);
+
+// Moves ं and ँ right, a column at a time and at most 4, until drawn with े or ै on one consonant they
+// neither share nor touch an LED of it, so the dot still reads as a dot; a dot that no move frees stays.
+void keepDotsApart(FontTables& tables);
 
 // A font of `kind` as an import starts it: every glyph the empty image, every pair (0, 0), JuktaMode set.
 FontTables newFont(FontKind kind);

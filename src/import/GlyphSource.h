@@ -39,11 +39,12 @@ class GlyphSource {
     virtual ~GlyphSource() = default;
     // The ink of `text` (one code point or a conjunct cluster), or nothing when the source lacks it.
     virtual std::optional<GlyphImage> image(std::u32string_view text) const = 0;
-    // The ink of the non-spacing mark `mark` placed as the source puts it on `base`, in the columns of
+    // The ink of the non-spacing mark `mark` placed as the source puts it on `base` (a letter or a conjunct
+    // cluster), in the columns of
     // image(base): where a vowel sign sits on a consonant. Nothing when the source cannot say; then
     // image(mark) is all there is. A cell font (Unifont, BDF) draws a mark in the cell it shares with its
     // base, so there it is the mark's own image.
-    virtual std::optional<GlyphImage> markImage(char32_t base, char32_t mark) const {
+    virtual std::optional<GlyphImage> markImage(std::u32string_view base, char32_t mark) const {
         (void)base;
         return image(std::u32string_view(&mark, 1));
     }

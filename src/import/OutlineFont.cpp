@@ -82,6 +82,37 @@ std::string freetypeFault(FT_Error error) {
     return "FreeType error " + std::to_string(error);
 }
 
+// What Hindi writes, which the size is chosen to fit: its letters, digits and the signs on KA, and conjuncts
+// whose forms reach highest and lowest (reph, the र below, stacked forms). The block has signs Hindi never
+// writes (Vedic and other languages' signs, some reaching far above or below); fitting those too would
+// leave the letters small.
+const std::vector<std::u32string>& hindiTexts() {
+    static const std::vector<std::u32string> texts = [] {
+        std::vector<std::u32string> all;
+        const auto add = [&all](char32_t first, char32_t last) {
+            for (char32_t c = first; c <= last; ++c) {
+                all.emplace_back(1, c);
+            }
+        };
+        add(0x0905, 0x0914);  // अ..औ
+        add(0x0915, 0x0939);  // क..ह
+        add(0x0958, 0x095F);  // क़..य़
+        add(0x0966, 0x096F);  // ०..९
+        for (char32_t sign : {0x0901, 0x0902, 0x0903, 0x093C, 0x093E, 0x093F, 0x0940, 0x0941, 0x0942, 0x0943,
+                              0x0945, 0x0947, 0x0948, 0x0949, 0x094B, 0x094C, 0x094D}) {
+            all.push_back({0x0915, sign});
+        }
+        for (const char32_t* cluster :
+             {U"\u0930\u094D\u0915", U"\u0915\u094D\u0930", U"\u092A\u094D\u0930", U"\u0915\u094D\u0937",
+              U"\u0924\u094D\u0930", U"\u091C\u094D\u091E", U"\u0936\u094D\u0930", U"\u0926\u094D\u0927",
+              U"\u0926\u094D\u0935", U"\u0939\u094D\u092E", U"\u0930\u0941", U"\u0930\u0942"}) {
+            all.emplace_back(cluster);
+        }
+        return all;
+    }();
+    return texts;
+}
+
 // 26.6 fixed point to whole pixels, rounded.
 int pixels(hb_position_t value) {
     return (value + 32) >> 6;
@@ -190,19 +221,18 @@ struct OutlineSource::Face {
         return canvas;
     }
 
-    // The canvas rows the ink of the Devanagari block covers at the current size.
-    InkRows blockInk() const {
+    // The canvas rows the ink of what Hindi writes covers at the current size.
+    InkRows hindiInk() const {
         InkRows ink;
-        for (int i = 0; i < kBlockSize; ++i) {
-            const char32_t code = kBlockFirst + static_cast<char32_t>(i);
-            if (const std::optional<Canvas> canvas = render(std::u32string_view(&code, 1))) {
+        for (const std::u32string& text : hindiTexts()) {
+            if (const std::optional<Canvas> canvas = render(text)) {
                 ink.add(*canvas);
             }
         }
         return ink;
     }
 
-    // The largest size at which the block's ink fits the rows of a glyph. Ink grows with the size, so a
+    // The largest size at which what Hindi writes fits the rows of a glyph. Ink grows with the size, so a
     // binary search finds it.
     int fittingSize() {
         int fits = kSmallestSize;
@@ -210,14 +240,14 @@ struct OutlineSource::Face {
         while (fails - fits > 1) {
             const int middle = (fits + fails) / 2;
             setSize(middle);
-            (blockInk().height() <= kGlyphRows ? fits : fails) = middle;
+            (hindiInk().height() <= kGlyphRows ? fits : fails) = middle;
         }
         return fits;
     }
 
-    // The block's ink centred on the 16 rows, its spare rows split with the odd one below.
+    // What Hindi writes centred on the 16 rows, its spare rows split with the odd one below.
     void placeRows() {
-        const InkRows ink = blockInk();
+        const InkRows ink = hindiInk();
         if (ink.height() == 0) {
             rowOffset = kBaseline - kGlyphRows;
             return;
@@ -296,20 +326,29 @@ std::optional<GlyphImage> OutlineSource::image(std::u32string_view text) const {
     return imageOf(*canvas, face_->rowOffset, firstInkColumn(*canvas));
 }
 
-std::optional<GlyphImage> OutlineSource::markImage(char32_t base, char32_t mark) const {
-    // The mark shaped on the base, so that the font's anchors put it where it goes; the base must stay one
-    // glyph of its own, first, for the mark's ink to be told from it.
-    const std::optional<Canvas> alone = face_->render(std::u32string_view(&base, 1));
-    if (!alone || face_->shape(std::u32string_view(&base, 1)) != 1) {
+std::optional<GlyphImage> OutlineSource::markImage(std::u32string_view base, char32_t mark) const {
+    // The mark shaped on the base, so that the font's anchors put it where it goes; the base's glyphs must
+    // stay as they are, first, for the mark's ink to be told from theirs.
+    const std::optional<Canvas> alone = face_->render(base);
+    const unsigned count = face_->shape(base);
+    if (!alone || count == 0) {
         return std::nullopt;
     }
-    const hb_codepoint_t baseGlyph = hb_buffer_get_glyph_infos(face_->buffer, nullptr)[0].codepoint;
-    const std::u32string text{base, mark};
-    if (face_->shape(text) < 2 ||
-        hb_buffer_get_glyph_infos(face_->buffer, nullptr)[0].codepoint != baseGlyph) {
+    std::vector<hb_codepoint_t> baseGlyphs(count);
+    const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(face_->buffer, nullptr);
+    std::transform(infos, infos + count, baseGlyphs.begin(),
+                   [](const hb_glyph_info_t& i) { return i.codepoint; });
+    std::u32string text(base);
+    text += mark;
+    if (face_->shape(text) <= count) {
         return std::nullopt;
     }
-    const std::optional<Canvas> canvas = face_->render(text, 1);
+    infos = hb_buffer_get_glyph_infos(face_->buffer, nullptr);
+    if (!std::equal(baseGlyphs.begin(), baseGlyphs.end(), infos,
+                    [](hb_codepoint_t g, const hb_glyph_info_t& i) { return g == i.codepoint; })) {
+        return std::nullopt;
+    }
+    const std::optional<Canvas> canvas = face_->render(text, count);
     if (!canvas) {
         return std::nullopt;
     }

@@ -32,7 +32,7 @@ class OutlineSource : public GlyphSource {
 
     std::optional<GlyphImage> image(std::u32string_view text) const override;
     // The mark's glyphs of the shaped base + mark, so that the font's mark anchors place it.
-    std::optional<GlyphImage> markImage(char32_t base, char32_t mark) const override;
+    std::optional<GlyphImage> markImage(std::u32string_view base, char32_t mark) const override;
 
     int pixelSize() const;
     // The size at which the font draws `code` most nearly as `columns` (bit r of a column the LED in row r)

@@ -29,7 +29,7 @@ std::optional<GlyphImage> OutlineSource::image(std::u32string_view) const {
     unavailable();
 }
 
-std::optional<GlyphImage> OutlineSource::markImage(char32_t, char32_t) const {
+std::optional<GlyphImage> OutlineSource::markImage(std::u32string_view, char32_t) const {
     unavailable();
 }
 

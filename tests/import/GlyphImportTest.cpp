@@ -28,9 +28,9 @@ class FixedSource : public GlyphSource {
     std::map<char32_t, GlyphImage> onKa;
     mutable std::vector<std::u32string> asked;
 
-    std::optional<GlyphImage> markImage(char32_t base, char32_t mark) const override {
+    std::optional<GlyphImage> markImage(std::u32string_view base, char32_t mark) const override {
         auto found = onKa.find(mark);
-        return base != U'\u0915' || found == onKa.end() ? std::nullopt : std::optional(found->second);
+        return base != U"\u0915" || found == onKa.end() ? std::nullopt : std::optional(found->second);
     }
 
     std::optional<GlyphImage> image(std::u32string_view text) const override {
