@@ -257,10 +257,20 @@ bool touches(const std::array<std::uint64_t, kGlyphRows>& a, const std::array<st
     return false;
 }
 
-// The sign moved `by` columns right within its glyph, its centre kept, so it is drawn that much further
-// right.
-Glyph movedRight(const Glyph& sign, int by) {
+// The sign drawn `by` columns further right (left when negative): its centre moved the other way, or where
+// that cannot go lower, its ink moved right within the glyph.
+std::optional<Glyph> movedBy(const Glyph& sign, int by) {
     Glyph moved = sign;
+    const int centre = sign.centre - by;
+    if (centre >= 1 && centre < kGlyphColumns) {
+        moved.centre = static_cast<std::uint8_t>(centre);
+        return moved;
+    }
+    const auto lastLit =
+        std::find_if(sign.columns.rbegin(), sign.columns.rend(), [](auto c) { return c != 0; });
+    if (by < 0 || static_cast<int>(sign.columns.rend() - lastLit) + by > kGlyphColumns) {
+        return std::nullopt;
+    }
     moved.columns.fill(0);
     for (int c = 0; c + by < kGlyphColumns; ++c) {
         moved.columns[static_cast<std::size_t>(c + by)] = sign.columns[static_cast<std::size_t>(c)];
@@ -292,11 +302,12 @@ void keepDotsApart(FontTables& tables) {
                                placedRows(upper, -(upper.centre - 1)));
             });
         };
-        for (int by = 0; by <= kFurthestMove; ++by) {
-            const Glyph moved = movedRight(sign, by);
-            if (clear(moved)) {
-                if (by > 0) {
-                    setGlyph(tables, dot, moved, false);
+        for (int step = 0; step <= 2 * kFurthestMove; ++step) {
+            const int by = step % 2 == 1 ? (step + 1) / 2 : -step / 2;  // 0, 1, -1, 2, -2, ...
+            const std::optional<Glyph> moved = movedBy(sign, by);
+            if (moved && clear(*moved)) {
+                if (by != 0) {
+                    setGlyph(tables, dot, *moved, false);
                 }
                 break;
             }

@@ -71,7 +71,7 @@ std::optional<SignAnchors> signAnchors(const GlyphSource& source, const BaseShap
 void placeCentre(Glyph& glyph, const GlyphSource& source, std::u32string_view text, const GlyphImage& image,
                  const SignAnchors& anchors);
 
-// Moves ं and ँ right, a column at a time and at most 4, until drawn with े or ै on one consonant they
+// Moves ं and ँ, a column at a time right or left and at most 4, until drawn with े or ै on one consonant they
 // neither share nor touch an LED of it, so the dot still reads as a dot; a dot that no move frees stays.
 void keepDotsApart(FontTables& tables);
 

@@ -79,7 +79,7 @@ TEST(GlyphFromImage, MovesTheInkLeftAndMeasuresIt) {
 // KA's fullest row is its headline, the upper one of a tie; its middle column is that of its lit extent.
 TEST(BaseShapeOf, FindsTheHeadlineAndTheMiddle) {
     EXPECT_EQ(baseShapeOf(imageOf({"", "", "", "..#########", "......#", "..##..#"})), (BaseShape{3, 6}));
-    EXPECT_EQ(baseShapeOf(imageOf({"", ".##", "##"})), (BaseShape{1, 1}));
+    EXPECT_EQ(baseShapeOf(imageOf({"", ".##", "##"})), (BaseShape{1, 1, 2}));
     EXPECT_EQ(baseShapeOf(GlyphImage{}), std::nullopt);
 }
 
@@ -160,7 +160,7 @@ TEST(ImportGlyphs, TakesTheVowelSignsAsPlacedOnKa) {
     source.images[U"\u0915"] = imageOf({"", "", "", "################"});
     source.images[U"\u0947"] = imageOf({"####"});
     source.onKa[U'\u0947'] = imageOf({"...####"});
-    source.images[U"\u0902"] = imageOf({"##"});
+    source.images[U"\u0902"] = imageOf({"", "", "##"});
     // Placed on KA it would leave the rows; on its own it fits.
     source.images[U"\u0951"] = imageOf({"#"});
     GlyphImage lost = imageOf({"......#"});
@@ -173,7 +173,7 @@ TEST(ImportGlyphs, TakesTheVowelSignsAsPlacedOnKa) {
     EXPECT_EQ(glyphAt(tables, 0x51), glyphFromImage(imageOf({"#"}), 0x51, {}));
     EXPECT_EQ(glyphAt(tables, 0x47), glyphFromImage(imageOf({"...####"}), 0x47, {}, BaseShape{3, 7}));
     EXPECT_EQ(glyphAt(tables, 0x47).centre, 5);
-    EXPECT_EQ(glyphAt(tables, 0x02), glyphFromImage(imageOf({"##"}), 0x02, {}));
+    EXPECT_EQ(glyphAt(tables, 0x02), glyphFromImage(imageOf({"", "", "##"}), 0x02, {}));
 }
 
 TEST(GlyphKinds, FollowTheCodePoints) {

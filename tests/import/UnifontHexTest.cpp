@@ -112,7 +112,9 @@ TEST(SourceReaders, ReadWholeFileRefusesAFileOverItsLimit) {
 #ifndef _WIN32  // Debian's packages are there on Linux only
 // The whole Debian Unifont: every glyph of the block is its pixels, pixel (row r, column c) the LED in
 // column c - (the first lit column, or for a vowel sign the cell's middle column where that is further left),
-// row r.
+// row r; a consonant's or spacing sign's headline may run on to its edge, and the dots ं ँ move clear of
+// े ै (composition tests hold those). Signs sit in the cell a consonant shares with them, so a consonant's
+// centre is the cell's middle column too.
 TEST(UnifontHex, TheDebianBlockBecomesAHindiFontPixelForPixel) {
     LEDFONT_NEED_IMPORT_DATA(std::filesystem::exists(test::kUnifontHex), "Unifont (package unifont)");
     std::ifstream in(test::kUnifontHex);
@@ -151,15 +153,22 @@ TEST(UnifontHex, TheDebianBlockBecomesAHindiFontPixelForPixel) {
         const bool vowel = kindOfGlyph(g) == GlyphKind::Vowel;
         const int start = vowel ? std::min(first, 7) : first;
         const Glyph glyph = glyphAt(tables, g);
+        if (g == 0x01 || g == 0x02) {
+            continue;
+        }
         for (int r = 0; r < 16; ++r) {
             for (int c = 0; c < 16; ++c) {
                 const bool expected = c + start < 16 && pixel(r, c + start);
-                ASSERT_EQ(glyph.lit(c, r), expected) << "glyph " << g << " column " << c << " row " << r;
+                if (r != 3 || expected) {
+                    ASSERT_EQ(glyph.lit(c, r), expected) << "glyph " << g << " column " << c << " row " << r;
+                }
             }
         }
         const int width = g == 0x3F ? 4 : (vowel ? std::max(last, 7) : last) - start + 1;
         EXPECT_EQ(glyph.width, width) << g;
-        EXPECT_EQ(glyph.centre - 1, vowel ? 7 - start : (width - 1) / 2) << g << ": the marker";
+        const bool consonant = (g >= 0x15 && g <= 0x39) || (g >= 0x58 && g <= 0x5F);
+        EXPECT_EQ(glyph.centre - 1, vowel || consonant ? std::clamp(7 - start, 0, 14) : (width - 1) / 2)
+            << g << ": the marker";
         EXPECT_EQ(glyph.kind, kindOfGlyph(g)) << g;
     }
 }
