@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "../import/ImportData.h"
 #include "CliTestSupport.h"
 #include "compose/Compose.h"
 #include "compose/Png.h"
@@ -317,6 +318,29 @@ TEST(LedfontCheckText, WithoutPanelsNoLineIsTooWideAndAMissingTextFails) {
                                    "File not found: " + (files.folder / "none.txt").string()}});
 }
 
+#ifndef _WIN32
+// A font seeded from Noto, proven against Noto: की reads as the source draws it; a Hindi font has no
+// conjuncts, so स्त shows a halant below where the source has none.
+TEST(LedfontCheckText, ProvesTheWordsAgainstTheSourceTheFontWasSeededFrom) {
+    TempFolder folder;
+    const std::string font = folder / "noto.txt";
+    const RunResult import =
+        runLedfont({"import", "--system", "Noto Sans Devanagari", "--kind", "hindi", "-o", font});
+    LEDFONT_NEED_IMPORT_DATA(import.status == 0, "Noto Sans Devanagari (package fonts-noto-core)");
+    const std::string text = folder / "text.txt";
+    writeFile(text, "\u0915\u0940 \u0938\u094D\u0924\n");
+    const RunResult run = runLedfont({"check", font, "--text", text, "--against", "Noto Sans Devanagari"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nagainst: \"Noto Sans Devanagari\" at 13 pixels\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nwords: 1 of 2 read as the source draws them (50.0 %)\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nmismatch: misplaced sign in 1 word, as in \u0938\u094D\u0924 (1)\n"),
+              std::string::npos)
+        << run.out;
+}
+#endif
+
 TEST(LedfontCompose, UsageErrorsExitTwoWithTheUsageAndWriteNothing) {
     Files files;
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
@@ -333,6 +357,10 @@ TEST(LedfontCompose, UsageErrorsExitTwoWithTheUsageAndWriteNothing) {
         {{"sheet", files.hindi, "-o", files.png, "--panels", "1"}, "sheet does not take \"--panels\""},
         {{"check", files.hindi, "--panels", "1"}, "--panels needs --text"},
         {{"check", files.hindi, "--text="}, "--text needs a file name"},
+        {{"check", files.hindi, "--against", "Noto Sans Devanagari"}, "--against needs --text"},
+        {{"preview", files.hindi, kKa, "--size", "12"}, "--size needs --against"},
+        {{"preview", files.hindi, kKa, "--against", "x", "--size", "3"},
+         "--size takes a pixel size 4..64, not \"3\""},
     };
     const RunResult help = runLedfont({"--help"});
     const auto before = files.folder.snapshot();
