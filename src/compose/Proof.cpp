@@ -23,30 +23,33 @@ int ink(std::uint16_t column) {
 }
 
 // For each sign column, the source column it stands for: an edit distance over the columns' body, where a
-// column on one side only costs its ink, so spacing comes free and letters align with letters.
+// column on one side only costs its ink below the headline, so spacing comes free (also where the headline
+// runs through it, which the headline's own check holds) and letters align with letters.
 struct Alignment {
     std::vector<int> sourceOf;
     int cost = 0;
 };
 
-Alignment align(const Columns& sign, const Columns& source, std::uint16_t body) {
+Alignment align(const Columns& sign, const Columns& source, std::uint16_t body, std::uint16_t headline) {
+    const std::uint16_t below = body & static_cast<std::uint16_t>(~headline);
+    const auto alone = [below](std::uint16_t column) { return ink(column & below); };
     const std::size_t n = sign.size();
     const std::size_t m = source.size();
     const std::size_t stride = m + 1;
     std::vector<int> cost((n + 1) * stride);
     for (std::size_t i = 1; i <= n; ++i) {
-        cost[i * stride] = cost[(i - 1) * stride] + ink(sign[i - 1] & body);
+        cost[i * stride] = cost[(i - 1) * stride] + alone(sign[i - 1]);
     }
     for (std::size_t j = 1; j <= m; ++j) {
-        cost[j] = cost[j - 1] + ink(source[j - 1] & body);
+        cost[j] = cost[j - 1] + alone(source[j - 1]);
     }
     for (std::size_t i = 1; i <= n; ++i) {
         const std::uint16_t s = sign[i - 1] & body;
         for (std::size_t j = 1; j <= m; ++j) {
             const std::uint16_t r = source[j - 1] & body;
             cost[i * stride + j] =
-                std::min({cost[(i - 1) * stride + j - 1] + ink(s ^ r), cost[(i - 1) * stride + j] + ink(s),
-                          cost[i * stride + j - 1] + ink(r)});
+                std::min({cost[(i - 1) * stride + j - 1] + ink(s ^ r), cost[(i - 1) * stride + j] + alone(s),
+                          cost[i * stride + j - 1] + alone(r)});
         }
     }
     Alignment result;
@@ -61,7 +64,7 @@ Alignment align(const Columns& sign, const Columns& source, std::uint16_t body) 
             result.sourceOf[i - 1] = static_cast<int>(j - 1);
             --i;
             --j;
-        } else if (j == 0 || here == cost[(i - 1) * stride + j] + ink(s)) {
+        } else if (j == 0 || here == cost[(i - 1) * stride + j] + alone(s)) {
             // A sign column with no source column of its own stands where the source's next one does.
             result.sourceOf[i - 1] = static_cast<int>(std::min(j, m == 0 ? 0 : m - 1));
             --i;
@@ -155,15 +158,11 @@ std::vector<Part> partsOf(const Columns& columns, std::uint16_t zone, const std:
     return parts;
 }
 
-// A sign counts as in its place within this many columns and rows of the source's: still over the same
-// letter (a consonant is 7 or more columns wide at the sizes that fit Hindi on 16 rows).
-constexpr int kShift = 2;
-
-// Within kShift of each other somewhere.
-bool near(const Part& a, const Part& b) {
-    return std::any_of(a.begin(), a.end(), [&b](Pixel p) {
-        return std::any_of(b.begin(), b.end(), [p](Pixel q) {
-            return std::abs(p.column - q.column) <= kShift && std::abs(p.row - q.row) <= kShift;
+// Within `shift` columns and rows of each other somewhere.
+bool near(const Part& a, const Part& b, int shift) {
+    return std::any_of(a.begin(), a.end(), [&b, shift](Pixel p) {
+        return std::any_of(b.begin(), b.end(), [p, shift](Pixel q) {
+            return std::abs(p.column - q.column) <= shift && std::abs(p.row - q.row) <= shift;
         });
     });
 }
@@ -177,14 +176,14 @@ struct SignFindings {
 // sign may stand where the source has none, and one piece of the sign must not cover two of the source's
 // that nothing else covers (a dot run into its matra). Pieces the source lets touch may stay apart.
 void compareSigns(const Columns& sign, const Columns& source, const Alignment& a, std::uint16_t zone,
-                  SignFindings& found) {
+                  int shift, SignFindings& found) {
     const std::vector<Part> ours = partsOf(sign, zone, &a.sourceOf);
     const std::vector<Part> theirs = partsOf(source, zone, nullptr);
     std::vector<std::vector<std::size_t>> nearOurs(theirs.size());
     std::vector<int> nearTheirs(ours.size());
     for (std::size_t t = 0; t < theirs.size(); ++t) {
         for (std::size_t o = 0; o < ours.size(); ++o) {
-            if (near(theirs[t], ours[o])) {
+            if (near(theirs[t], ours[o], shift)) {
                 nearOurs[t].push_back(o);
                 ++nearTheirs[o];
             }
@@ -232,6 +231,15 @@ ReadingRows readingRows(const Glyph& ka) {
     while (full(rows.headlineLast + 1)) {
         ++rows.headlineLast;
     }
+    int first = kGlyphColumns;
+    int last = -1;
+    for (int c = 0; c < kGlyphColumns; ++c) {
+        if (ka.columns[static_cast<std::size_t>(c)] != 0) {
+            first = std::min(first, c);
+            last = c;
+        }
+    }
+    rows.signShift = std::max(1, (last - first + 1) / 3);
     rows.bodyLast = headline;
     for (int r = headline; r < kGlyphRows; ++r) {
         if (count[static_cast<std::size_t>(r)] != 0) {
@@ -262,15 +270,15 @@ std::string_view mismatchName(Mismatch mismatch) {
 std::vector<Mismatch> comparePictures(const Columns& sign, const Columns& source, const ReadingRows& rows) {
     const std::uint16_t body = rowMask(rows.headlineFirst, rows.bodyLast);
     const std::uint16_t headline = rowMask(rows.headlineFirst, rows.headlineLast);
-    const Alignment a = align(sign, source, body);
+    const Alignment a = align(sign, source, body, headline);
     std::vector<Mismatch> found;
     if (!sign.empty() && headlineGap(sign, source, a, headline)) {
         found.push_back(Mismatch::HeadlineGap);
     }
     SignFindings signs;
     if (!sign.empty()) {
-        compareSigns(sign, source, a, rowMask(0, rows.headlineFirst - 1), signs);
-        compareSigns(sign, source, a, rowMask(rows.bodyLast + 1, kGlyphRows - 1), signs);
+        compareSigns(sign, source, a, rowMask(0, rows.headlineFirst - 1), rows.signShift, signs);
+        compareSigns(sign, source, a, rowMask(rows.bodyLast + 1, kGlyphRows - 1), rows.signShift, signs);
     } else {
         signs.lost = std::any_of(source.begin(), source.end(), [](std::uint16_t c) { return c != 0; });
     }

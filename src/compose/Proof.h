@@ -10,11 +10,13 @@ namespace ledfont::compose {
 
 // The rows a word is read by, from the font's KA, a consonant of the common shape: the headline (its fullest
 // row and the rows next to it that are nearly as full), and the last row of the letters' body. Above the
-// headline stand the upper signs, below the body the lower ones.
+// headline stand the upper signs, below the body the lower ones. A sign moved by up to a third of KA's
+// width still stands over the same letter.
 struct ReadingRows {
     int headlineFirst = 0;
     int headlineLast = 0;
     int bodyLast = kGlyphRows - 1;
+    int signShift = 2;
 
     bool operator==(const ReadingRows&) const = default;
 };

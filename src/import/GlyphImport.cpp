@@ -315,6 +315,44 @@ void keepDotsApart(FontTables& tables) {
     }
 }
 
+void centreSignsForDots(FontTables& tables, const GlyphSource& source) {
+    const Glyph dot = glyphAt(tables, 0x02);
+    const auto dotFirst = std::find_if(dot.columns.begin(), dot.columns.end(), [](auto c) { return c != 0; });
+    if (dot.kind != GlyphKind::Vowel || dotFirst == dot.columns.end()) {
+        return;
+    }
+    const int dotOffset = (dot.centre - 1) - static_cast<int>(dotFirst - dot.columns.begin());
+    for (char32_t sign : kHeadlineSigns) {
+        const int g = static_cast<int>(sign - kBlockFirst);
+        const std::u32string ka(1, kKa);
+        const auto onKa = source.markImage(ka, sign);
+        const auto dotOnSign = source.markImage(ka + sign, kBlockFirst + 0x02);
+        const std::uint32_t signInk = onKa ? inkColumns(*onKa) : 0;
+        const std::uint32_t dotInk = dotOnSign ? inkColumns(*dotOnSign) : 0;
+        Glyph glyph = glyphAt(tables, g);
+        if (glyph.kind != GlyphKind::Consonant) {
+            continue;
+        }
+        // The dot is centred on the sign, which is the base after its consonant: the centre goes where the
+        // source puts the dot's first column, less the dot's own way from its first column to its centre.
+        // A source that draws the two as one ligature cannot say; then the centre it has is the start.
+        const int centre = signInk == 0 || dotInk == 0
+                               ? glyph.centre - 1
+                               : std::countr_zero(dotInk) - std::countr_zero(signInk) + dotOffset;
+        // Where the source raises the dot over the sign and the font's one dot cannot rise, it moves aside.
+        const auto dotAt = [&](int c) { return placedRows(dot, c - (dot.centre - 1)); };
+        const auto signRows = placedRows(glyph, 0);
+        for (int step = 0; step <= 2 * kFurthestMove; ++step) {
+            const int moved = centre + (step % 2 == 1 ? (step + 1) / 2 : -step / 2);
+            if (moved >= 0 && moved <= kGlyphColumns - 2 && !touches(dotAt(moved), signRows)) {
+                glyph.centre = static_cast<std::uint8_t>(moved + 1);
+                setGlyph(tables, g, glyph, false);
+                break;
+            }
+        }
+    }
+}
+
 ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& source,
                           const GlyphSelection& selection) {
     ImportReport report;
@@ -363,6 +401,7 @@ ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& 
         }
     }
     keepDotsApart(tables);
+    centreSignsForDots(tables, source);
     return report;
 }
 

@@ -75,6 +75,11 @@ void placeCentre(Glyph& glyph, const GlyphSource& source, std::u32string_view te
 // neither share nor touch an LED of it, so the dot still reads as a dot; a dot that no move frees stays.
 void keepDotsApart(FontTables& tables);
 
+// Centres ा ी ॉ ॊ ो ौ, after which ं is drawn on them rather than on the consonant, where the source
+// puts ं on them after क (where it cannot say, at the centre they have), moved aside as little as frees the
+// dot from the sign's own LEDs.
+void centreSignsForDots(FontTables& tables, const GlyphSource& source);
+
 // A font of `kind` as an import starts it: every glyph the empty image, every pair (0, 0), JuktaMode set.
 FontTables newFont(FontKind kind);
 

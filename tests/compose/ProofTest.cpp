@@ -29,12 +29,12 @@ TEST(ReadingRows, TakeTheHeadlineAndTheBodyFromKa) {
     Glyph ka;
     const auto columns = picture({"", "", "##########", "##########", "....#", "....#", "....#"});
     std::copy(columns.begin(), columns.end(), ka.columns.begin());
-    EXPECT_EQ(readingRows(ka), (ReadingRows{2, 3, 6}));
+    EXPECT_EQ(readingRows(ka), (ReadingRows{2, 3, 6, 3}));
 }
 
 // Rows 0-1 above the headline, the headline on row 2, the body down to row 5, row 6 below.
 TEST(ComparePictures, NamesWhatMakesAWordReadOtherwise) {
-    const ReadingRows rows{2, 2, 5};
+    const ReadingRows rows{2, 2, 5, 2};
     // Two letters with a dot over the second, and a sign below the first.
     const std::vector<std::string> source = {
         "......#..",  //
