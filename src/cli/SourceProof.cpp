@@ -78,7 +78,17 @@ std::vector<compose::Mismatch> proveWord(const compose::ComposeFont& font, const
     }
     const std::vector<Mismatch> drawn = compose::comparePictures(strip.columns, source.draw(word),
                                                                  compose::readingRows(font.glyph(kKaGlyph)));
+    // Three consonants joined by two viramas: the sign replaces two at a time, so the third stays apart.
+    bool stacked = false;
+    for (std::size_t i = 0; i + 4 < word.size() && !stacked; ++i) {
+        stacked = word[i + 1] == compose::kVirama && word[i + 3] == compose::kVirama &&
+                  compose::glyphOfCode(word[i + 2]) >= 0 && compose::glyphOfCode(word[i + 4]) >= 0;
+    }
+    if (stacked && (!drawn.empty() || !causes.empty())) {
+        causes.push_back(Mismatch::StackedConjunct);
+    }
     causes.insert(causes.end(), drawn.begin(), drawn.end());
+    std::sort(causes.begin(), causes.end());
     return causes;
 }
 

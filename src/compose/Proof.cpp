@@ -255,6 +255,8 @@ std::string_view mismatchName(Mismatch mismatch) {
             return "missing glyph";
         case Mismatch::HalantFallback:
             return "halant fallback";
+        case Mismatch::StackedConjunct:
+            return "conjunct after a conjunct";
         case Mismatch::HeadlineGap:
             return "headline gap";
         case Mismatch::LostSign:
