@@ -59,10 +59,10 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
     TextFindings findings;
     const compose::ComposeFont font(tables, reading.kind);
     const compose::Strip strip = addLine(findings, font, codes, 1, args.panels);
-    std::optional<ProofSource> source;
+    std::optional<import::SourceDrawing> source;
     std::vector<std::uint16_t> drawing;
     if (!args.against.empty()) {
-        source.emplace(args.against, font, args.againstSize);
+        source.emplace(args.against, font.glyph(0x15), args.againstSize);
         drawing = source->draw(codes);
     }
     if (!args.png.empty()) {

@@ -265,7 +265,7 @@ CheckResult checkFont(const std::string& path, std::optional<FontKind> given, co
         result.report.insert(result.report.end(), warnings.begin(), warnings.end());
         if (text != nullptr && !text->against.empty()) {
             const compose::ComposeFont font(tables, kind);
-            const ProofSource source(text->against, font, text->againstSize);
+            const import::SourceDrawing source(text->against, font.glyph(0x15), text->againstSize);
             const std::vector<std::string> proof =
                 proofReport(source, proveWords(font, source, textCodes(*text)));
             result.report.insert(result.report.end(), proof.begin(), proof.end());

@@ -8,13 +8,11 @@
 #include "compose/Utf8.h"
 #include "font/Error.h"
 #include "font/FontPath.h"
-#include "import/OutlineFont.h"
 
 namespace ledfont::cli {
 
 namespace {
 
-constexpr char32_t kKa = 0x0915;
 constexpr int kKaGlyph = 0x15;
 constexpr int kWordsNamed = 6;  // words a cause names in the report
 
@@ -29,41 +27,8 @@ std::string percent(int part, int whole) {
 
 }  // namespace
 
-ProofSource::ProofSource(const std::string& source, const compose::ComposeFont& font, int size) {
-    std::error_code error;
-    const std::filesystem::path path = pathFromUtf8(source);
-    const bool isFile = std::filesystem::is_regular_file(path, error);
-    const std::filesystem::path file = isFile ? path : import::findSystemFont(source);
-    // Any size will do to open it; the fit below, or `size`, sets the one it is drawn at.
-    source_ = std::make_unique<import::OutlineSource>(file, size > 0 ? size : 16);
-    const Glyph& ka = font.glyph(kKaGlyph);
-    const import::OutlineSource::Fit fit = source_->fitTo(kKa, ka.columns);
-    if (fit.size == 0) {
-        throw UsageError("--against: " + displayValue(source) + " has no क to find the font's size by");
-    }
-    if (size > 0) {
-        source_->setPixelSize(size);
-        rowShift_ = source_->fitTo(kKa, ka.columns).rowShift;
-        source_->setPixelSize(size);
-    } else {
-        rowShift_ = fit.rowShift;
-    }
-    name_ = (isFile ? displayPath(source) : "\"" + displayValue(source) + "\"") + " at " +
-            std::to_string(source_->pixelSize()) + " pixels";
-}
-
-ProofSource::~ProofSource() = default;
-
-std::vector<std::uint16_t> ProofSource::draw(std::u32string_view text) const {
-    return source_->drawLine(text, rowShift_);
-}
-
-bool ProofSource::drawsVirama(std::u32string_view cluster) const {
-    return source_->drawsVirama(cluster);
-}
-
-std::vector<compose::Mismatch> proveWord(const compose::ComposeFont& font, const ProofSource& source,
-                                         std::u32string_view word) {
+std::vector<compose::Mismatch> proveWord(const compose::ComposeFont& font,
+                                         const import::SourceDrawing& source, std::u32string_view word) {
     using compose::Mismatch;
     const compose::Strip strip = compose::composeText(font, word);
     std::vector<Mismatch> causes;
@@ -92,7 +57,7 @@ std::vector<compose::Mismatch> proveWord(const compose::ComposeFont& font, const
     return causes;
 }
 
-WordFigures proveWords(const compose::ComposeFont& font, const ProofSource& source,
+WordFigures proveWords(const compose::ComposeFont& font, const import::SourceDrawing& source,
                        std::u32string_view text) {
     std::map<std::u32string, int> counts;
     for (std::size_t i = 0; i < text.size();) {
@@ -122,7 +87,7 @@ WordFigures proveWords(const compose::ComposeFont& font, const ProofSource& sour
     return figures;
 }
 
-std::vector<std::string> proofReport(const ProofSource& source, const WordFigures& figures) {
+std::vector<std::string> proofReport(const import::SourceDrawing& source, const WordFigures& figures) {
     std::vector<std::string> lines;
     lines.push_back("against: " + source.name());
     lines.push_back("words: " + std::to_string(figures.matching) + " of " + std::to_string(figures.words) +

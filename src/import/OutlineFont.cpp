@@ -398,7 +398,7 @@ void OutlineSource::setPixelSize(int pixelSize) {
 }
 
 OutlineSource::Fit OutlineSource::fitTo(char32_t code,
-                                        const std::array<std::uint16_t, kGlyphColumns>& columns) {
+                                        const std::array<std::uint16_t, kGlyphColumns>& columns, int size) {
     // The glyph's ink as rows from its top lit row, columns from its first lit one.
     std::vector<std::uint64_t> want;
     int wantTop = -1;
@@ -423,7 +423,8 @@ OutlineSource::Fit OutlineSource::fitTo(char32_t code,
     }
     Fit best;
     int bestTop = 0;
-    for (int px = kSmallestSize; px <= kLargestSize && !want.empty(); ++px) {
+    for (int px = size > 0 ? size : kSmallestSize; px <= (size > 0 ? size : kLargestSize) && !want.empty();
+         ++px) {
         face_->setSize(px);
         const std::optional<Canvas> canvas = face_->render(std::u32string_view(&code, 1));
         if (!canvas) {

@@ -38,13 +38,14 @@ class OutlineSource : public GlyphSource {
     // The size at which the font draws `code` most nearly as `columns` (bit r of a column the LED in row r)
     // and the rows that ink is moved down by there, so drawLine(text, rowShift) sets a text on the rows of
     // a font seeded from this one; the source is left at that size. How many LEDs still differ says how
-    // good the fit is. Size 0 when the font cannot draw `code` or `columns` has no ink.
+    // good the fit is; `size` > 0 tries that size only. Size 0 when the font cannot draw `code` or `columns`
+    // has no ink.
     struct Fit {
         int size = 0;
         int rowShift = 0;
         int differing = 0;
     };
-    Fit fitTo(char32_t code, const std::array<std::uint16_t, kGlyphColumns>& columns);
+    Fit fitTo(char32_t code, const std::array<std::uint16_t, kGlyphColumns>& columns, int size = 0);
     // Draws the font at another size from now on, the block's ink placed on the rows anew.
     void setPixelSize(int pixelSize);
     // The ink of `text` as the font shapes and draws it, to set a composed line beside: column by column,

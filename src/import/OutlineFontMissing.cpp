@@ -37,7 +37,7 @@ int OutlineSource::pixelSize() const {
     unavailable();
 }
 
-OutlineSource::Fit OutlineSource::fitTo(char32_t, const std::array<std::uint16_t, kGlyphColumns>&) {
+OutlineSource::Fit OutlineSource::fitTo(char32_t, const std::array<std::uint16_t, kGlyphColumns>&, int) {
     unavailable();
 }
 
