@@ -1,5 +1,6 @@
 #include "ui/ComposeViews.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,9 @@
 #include "compose/Warnings.h"
 #include "font/GlyphCode.h"
 #include "font/TextToByte.h"
+#include "import/GlyphSource.h"
+#include "import/OutlineFont.h"
+#include "import/SourceDrawing.h"
 #include "ui/QtConvert.h"
 
 namespace ledfont::ui {
@@ -49,6 +53,13 @@ PreviewWindow::PreviewWindow(FontSource font, QWidget* parent)
     panels_->setValue(4);
     form->addRow(QStringLiteral("&Text:"), text_);
     form->addRow(QStringLiteral("&Panels (32 columns each):"), panels_);
+    source_ = new QComboBox;
+    source_->setObjectName(QStringLiteral("cmbSource"));
+    source_->addItem(QStringLiteral("(none)"));
+    for (const std::string& family : import::devanagariFamilies()) {
+        source_->addItem(toQString(family));
+    }
+    form->addRow(QStringLiteral("&Source font below:"), source_);
     layout->addLayout(form);
     strip_ = new QLabel;
     strip_->setObjectName(QStringLiteral("lblStrip"));
@@ -58,7 +69,8 @@ PreviewWindow::PreviewWindow(FontSource font, QWidget* parent)
     scroll->setWidget(strip_);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const int stripHeight = kGlyphRows * compose::kPreviewPitch + 2 * compose::kPreviewPitch;
+    // Room for the source's drawing under the strip.
+    const int stripHeight = 2 * kGlyphRows * compose::kPreviewPitch + 3 * compose::kPreviewPitch;
     scroll->setFixedHeight(stripHeight + scroll->horizontalScrollBar()->sizeHint().height() +
                            2 * scroll->frameWidth());
     layout->addWidget(scroll);
@@ -68,8 +80,25 @@ PreviewWindow::PreviewWindow(FontSource font, QWidget* parent)
     layout->addWidget(missing_);
     connect(text_, &QLineEdit::textChanged, this, &PreviewWindow::refresh);
     connect(panels_, &QSpinBox::valueChanged, this, &PreviewWindow::refresh);
+    connect(source_, &QComboBox::currentIndexChanged, this, &PreviewWindow::refresh);
     resize(kWindowWidth, sizeHint().height());
     refresh();
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+const import::SourceDrawing* PreviewWindow::sourceFor(const Glyph& ka) {
+    const std::string family =
+        source_->currentIndex() <= 0 ? std::string() : toStdString(source_->currentText());
+    if (family.empty()) {
+        drawing_.reset();
+    } else if (!drawing_ || family != drawingFamily_ || ka != drawingKa_) {
+        drawing_.reset();
+        drawing_ = std::make_unique<import::SourceDrawing>(family, ka, 0);
+    }
+    drawingFamily_ = family;
+    drawingKa_ = ka;
+    return drawing_.get();
 }
 
 void PreviewWindow::refresh() {
@@ -80,16 +109,25 @@ void PreviewWindow::refresh() {
     const compose::Strip strip = compose::composeText(font, text);
     const int signColumns = panels_->value() * kPanelColumns;
     missing_->clear();
+    std::vector<std::uint16_t> drawn;
+    const std::vector<std::uint16_t>* below = nullptr;
+    try {
+        if (const import::SourceDrawing* source = sourceFor(font.glyph(0x15))) {
+            drawn = source->draw(text);
+            below = &drawn;
+        }
+    } catch (const import::SourceError& e) {
+        missing_->addItem(QStringLiteral("the source cannot be drawn: %1").arg(toQString(e.what())));
+    }
+    compose::Strip shown = strip;
     if (compose::pictureColumns(strip, signColumns) > kShownColumns) {
-        compose::Strip shown = strip;
         shown.columns.resize(static_cast<std::size_t>(kShownColumns));
-        strip_->setPixmap(QPixmap::fromImage(toQImage(compose::drawStrip(shown, signColumns))));
+        drawn.resize(std::min(drawn.size(), static_cast<std::size_t>(kShownColumns)));
         missing_->addItem(QStringLiteral("the picture shows the first %1 of the text's %2 columns")
                               .arg(kShownColumns)
                               .arg(strip.width()));
-    } else {
-        strip_->setPixmap(QPixmap::fromImage(toQImage(compose::drawStrip(strip, signColumns))));
     }
+    strip_->setPixmap(QPixmap::fromImage(toQImage(compose::drawStripAbove(shown, below, signColumns))));
     strip_->adjustSize();
     for (std::size_t at : strip.missing) {
         missing_->addItem(QStringLiteral("no glyph for %1 (%2)")

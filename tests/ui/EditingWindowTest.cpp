@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -375,6 +376,16 @@ TEST_F(EditingWindowTest, ThePreviewComposesTheCanvasGlyphAndListsWhatIsMissing)
     trigger("actUndo");
     EXPECT_EQ(strip->pixmap().toImage(), before);
     EXPECT_EQ(missing->count(), 1);
+
+    // A source font chosen: its own drawing of the text stands under the strip.
+    auto* source = preview->findChild<QComboBox*>("cmbSource");
+    ASSERT_NE(source, nullptr);
+    if (const int noto = source->findText("Noto Sans Devanagari"); noto > 0) {
+        source->setCurrentIndex(noto);
+        EXPECT_EQ(strip->pixmap().height(), 2 * before.height() - compose::kPreviewPitch);
+        source->setCurrentIndex(0);
+        EXPECT_EQ(strip->pixmap().toImage(), before);
+    }
 
     // A long text scrolls inside the window, which keeps its size; past 4096 columns only the start shows.
     const QSize size = preview->size();
