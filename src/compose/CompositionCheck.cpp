@@ -166,7 +166,7 @@ Ink footOf(const Ink& base) {
             stem = i;
         }
     }
-    if (3 * most < 2 * (lowest - headline)) {
+    if (most == 0 || 3 * most < 2 * (lowest - headline)) {
         return base;
     }
     Ink foot(base.size(), 0);
