@@ -45,8 +45,8 @@ constexpr int kNuktaBases[] = {0x15, 0x16, 0x17, 0x1C, 0x21, 0x22, 0x2B, 0x2F}; 
 using Ink = std::vector<std::uint16_t>;
 
 struct Drawn {
-    int left = 0;  // the strip column of ink index 0
-    const Placement* base = nullptr;
+    int left = 0;        // the strip column of ink index 0
+    int baseColumn = 0;  // the strip column of the consonant's column 0
     Ink baseInk, signInk, upperInk;
 };
 
@@ -79,8 +79,9 @@ Drawn compose(const ComposeFont& font, const std::u32string& text, std::size_t s
         right = std::max(right, p.column + kGlyphColumns);
     }
     const int columns = right - drawn.left;
-    drawn.base = placedAt(strip, 0);
-    drawn.baseInk = inkOf(font, drawn.base, drawn.left, columns);
+    const Placement* base = placedAt(strip, 0);
+    drawn.baseColumn = base->column;
+    drawn.baseInk = inkOf(font, base, drawn.left, columns);
     drawn.signInk = inkOf(font, placedAt(strip, signAt), drawn.left, columns);
     drawn.upperInk = inkOf(font, upperAt == 0 ? nullptr : placedAt(strip, upperAt), drawn.left, columns);
     return drawn;
@@ -179,8 +180,7 @@ bool leavesStrip(const ComposeFont& font, const Drawn& drawn, int sign) {
     if (drawn.left + first < 0) {
         return true;
     }
-    return font.glyph(sign).kind == GlyphKind::Vowel &&
-           drawn.left + last >= drawn.base->column + kGlyphColumns;
+    return font.glyph(sign).kind == GlyphKind::Vowel && drawn.left + last >= drawn.baseColumn + kGlyphColumns;
 }
 
 class Checker {
