@@ -195,7 +195,8 @@ class Checker {
         if (leavesStrip(font_, drawn, rule.glyph)) {
             add(CompositionProblem::LeavesStrip);
         }
-        if (rule.meets == Meets::Attach || rule.meets == Meets::Lower) {
+        const bool meets = rule.meets == Meets::Attach || rule.meets == Meets::Lower;
+        if (meets) {
             const bool met = rule.meets == Meets::Lower ? touches(drawn.signInk, footOf(drawn.baseInk))
                                                         : touches(drawn.signInk, drawn.baseInk) ||
                                                               touchesHeadline(drawn.signInk, drawn.baseInk);
@@ -210,7 +211,6 @@ class Checker {
                 add(CompositionProblem::StandsOff);
             }
         }
-        const bool meets = rule.meets == Meets::Attach || rule.meets == Meets::Lower;
         if ((meets && sharedBelow(drawn.signInk, drawn.baseInk, headlineOf(drawn.baseInk)) > kJoin) ||
             (rule.meets == Meets::Dot && sharedBelow(drawn.signInk, drawn.baseInk, -1) > 0)) {
             add(CompositionProblem::Collides);
