@@ -7,6 +7,7 @@
 #include "cli/FontLoad.h"
 #include "cli/SourceProof.h"
 #include "cli/TextReport.h"
+#include "compose/CompositionCheck.h"
 #include "compose/Png.h"
 #include "compose/Sheet.h"
 #include "compose/Utf8.h"
@@ -116,8 +117,13 @@ int runSheet(const Arguments& args, std::ostream& out, std::ostream& err) {
     refuseFontAsOutput(args.paths[0], args.output);
     FontReading reading = chooseKind(args.paths[0], args.kind);
     const FontTables tables = readFont(args.paths[0], reading);
-    const compose::Image sheet =
-        compose::drawSheet(tables, reading.kind, compose::glyphWarnings(tables, reading.kind));
+    // The composition check sits beside the glyph warnings: it composes some thousand pairs, too slow for the
+    // editor's warnings, which follow every edit.
+    std::vector<compose::GlyphWarning> warnings = compose::glyphWarnings(tables, reading.kind);
+    const std::vector<compose::GlyphWarning> composed = compose::compositionWarnings(
+        compose::compositionFindings(compose::ComposeFont(tables, reading.kind)));
+    warnings.insert(warnings.end(), composed.begin(), composed.end());
+    const compose::Image sheet = compose::drawSheet(tables, reading.kind, warnings);
     compose::writePngFile(sheet, pathFromUtf8(args.output));
     tellReading(args.paths[0], reading, err);
     out << displayPath(args.output) << '\n';

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "cli/CompositionReport.h"
 #include "cli/FontLoad.h"
 #include "cli/SourceProof.h"
+#include "compose/CompositionCheck.h"
+#include "compose/Sheet.h"
 #include "compose/Utf8.h"
 #include "compose/Warnings.h"
 #include "font/FieldReader.h"
@@ -40,6 +43,10 @@ std::string warningTitle(compose::WarningKind kind) {
             return "conjunct pair naming an empty glyph";
         case WarningKind::PairTaken:
             return "conjunct pair a lower glyph has";
+        case WarningKind::SignLeavesStrip:
+        case WarningKind::SignStandsOff:
+        case WarningKind::SignCollides:
+            return std::string(compose::warningLegend(kind));
         case WarningKind::EmptyGlyphUsed:
             break;
     }
@@ -72,6 +79,10 @@ std::string warningDetail(const FontTables& tables, FontKind kind, const compose
             return " (" + pairText(glyph) + ", glyph " + std::to_string(w.detail) + " empty)";
         case WarningKind::PairTaken:
             return " (" + pairText(glyph) + ", as " + std::to_string(w.detail) + ")";
+        case WarningKind::SignLeavesStrip:
+        case WarningKind::SignStandsOff:
+        case WarningKind::SignCollides:
+            return " (in " + std::to_string(w.detail) + (w.detail == 1 ? " pair)" : " pairs)");
         case WarningKind::EmptyGlyphUsed:
             break;
     }
@@ -247,6 +258,9 @@ CheckResult checkFont(const std::string& path, std::optional<FontKind> given, co
             findings = composeLines(tables, kind, *text);
         }
         std::vector<std::string> warnings = fontWarnings(tables, kind, findings.uses);
+        const std::vector<std::string> composed =
+            compositionLines(compose::compositionFindings(compose::ComposeFont(tables, kind)));
+        warnings.insert(warnings.end(), composed.begin(), composed.end());
         if (result.reading.valuesFollow) {
             warnings.insert(warnings.begin(), "warning: " + readingNote(result.reading));
         }

@@ -37,6 +37,9 @@ constexpr WarningText kWarningTexts[] = {
     {WarningKind::PairNamesEmptyGlyph, "PEMPTY", "pair names an empty glyph"},
     {WarningKind::PairTaken, "PDUP", "a lower glyph has the same pair"},
     {WarningKind::EmptyGlyphUsed, "EMPTY", "empty glyph the text uses"},
+    {WarningKind::SignLeavesStrip, "CUT", "a sign with a consonant leaves the strip"},
+    {WarningKind::SignStandsOff, "APART", "a sign stands off its consonant"},
+    {WarningKind::SignCollides, "CLASH", "a sign collides with the consonant or sign"},
 };
 
 const WarningText& textOf(WarningKind kind) {

@@ -18,6 +18,10 @@ enum class WarningKind {
     PairNamesEmptyGlyph,  // detail: the empty glyph the pair names
     PairTaken,            // a lower conjunct glyph has the same pair, so this one is never drawn; detail: it
     EmptyGlyphUsed,       // the text uses a glyph with no lit LED; detail: how often
+    // Found by composing consonants with signs (compositionWarnings); detail: in how many pairs.
+    SignLeavesStrip,
+    SignStandsOff,
+    SignCollides,
 };
 
 struct GlyphWarning {

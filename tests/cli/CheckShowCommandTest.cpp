@@ -32,11 +32,12 @@ TEST(LedfontCheck, WarnsAboutValuesTheEditorCannotShowButLoads) {
         {{{"check", folder / "font.txt", "--kind", "jukta512"},
           0,
           (folder / "font.txt").string() + ": Jukta512 font, 512 glyphs, 18432 values\n" +
-              "summary: loads; widths 16..17; 511 Consonant, 0 Vowel, 0 Ikaar, 1 other; 3 warnings\n"
+              "summary: loads; widths 16..17; 511 Consonant, 0 Vowel, 0 Ikaar, 1 other; 5 warnings\n"
               "image: 18432 bytes at 0xA100-0xE8FF, CRC-32 0x7393DC32\n"
               "warning: width above 16 in 1 glyph: 2 (width 17)\n"
               "warning: kind other than Consonant, Vowel or Ikaar in 1 glyph: 4 (kind 3)\n"
-              "warning: conjunct byte above 7F in 2 glyphs: 10 (conjunct 00 80), 511 (conjunct FF 00)\n",
+              "warning: conjunct byte above 7F in 2 glyphs: 10 (conjunct 00 80), 511 (conjunct FF 00)\n" +
+              std::string(kSolidFontComposition),
           ""}});
 }
 

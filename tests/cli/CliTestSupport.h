@@ -41,6 +41,15 @@ void expectRuns(const std::vector<Expected>& cases);
 using Failure = std::pair<std::vector<std::string>, std::string>;
 void expectFailures(const TempFolder& folder, const std::vector<Failure>& cases);
 
+// What check says of composing the signs of a font whose glyphs are all 16 columns lit (every value 0): the
+// signs, Consonants too, stand after their consonant, and the dots touch the sign before them.
+inline constexpr std::string_view kSolidFontComposition =
+    "warning: sign standing off its consonant in 188 pairs (◌े 45, ◌ै 45, ◌ं 45, ◌ँ 45, ◌़ 8): के, खे, गे, "
+    "घे, ङे, चे, छे, जे, झे, ञे, टे, ठे and 176 more\n"
+    "warning: sign colliding with its consonant or the sign above in 630 pairs (◌ें 45, ◌ैं 45, ◌ों 45, "
+    "◌ौं 45, ◌िं 45, ◌ीं 45, ◌ॉं 45, ◌ेँ 45, ◌ैँ 45, ◌ोँ 45, ◌ौँ 45, ◌िँ 45, ◌ीँ 45, ◌ॉँ 45): कें, खें, गें, "
+    "घें, ङें, चें, छें, जें, झें, ञें, टें, ठें and 618 more\n";
+
 // The font text of `kind` with value number `index` replaced by `text` (its line is index + 1).
 std::string fontTextWith(FontKind kind, int index, std::string_view text);
 

@@ -5,6 +5,7 @@
 #include "../import/ImportData.h"
 #include "CliTestSupport.h"
 #include "compose/Compose.h"
+#include "compose/CompositionCheck.h"
 #include "compose/Png.h"
 #include "compose/Sheet.h"
 #include "compose/Warnings.h"
@@ -256,6 +257,35 @@ TEST(LedfontSheet, WritesEveryGlyphAsThePictureTheCoreDraws) {
             EXPECT_GT(sheet.height(), 2 * hindiHeight);
         }
     }
+}
+
+// The vowel sign U in row 3, clear of KA and NA (rows 0 and 1), touching SSA (row 2): check counts the
+// warning, the sheet frames the glyphs.
+TEST(LedfontSheet, CheckAndSheetReportASignStandingOffItsConsonant) {
+    Files files;
+    FontTables tables = smallFont(FontKind::Hindi);
+    setGlyph(tables, 0x41, rowGlyph(2, GlyphKind::Vowel, 1, 3, 2), false);
+    writeFile(files.hindi, formatFontText(tables));
+    const RunResult check = runLedfont({"check", files.hindi, "--kind", "hindi"});
+    EXPECT_EQ(check.status, 0) << check.err;
+    EXPECT_NE(check.out.find("; 1 warning\n"), std::string::npos) << check.out;
+    EXPECT_TRUE(
+        check.out.ends_with("\nwarning: sign standing off its consonant in 2 pairs (\u25CC\u0941 2): " + kKa +
+                            "\u0941, " + kNa + "\u0941\n"))
+        << check.out;
+
+    if (!compose::pngAvailable()) {
+        return;
+    }
+    const std::vector<compose::GlyphWarning> composed = compose::compositionWarnings(
+        compose::compositionFindings(compose::ComposeFont(tables, FontKind::Hindi)));
+    EXPECT_EQ(composed, (std::vector<compose::GlyphWarning>{{compose::WarningKind::SignStandsOff, 0x15, 1},
+                                                            {compose::WarningKind::SignStandsOff, 0x28, 1},
+                                                            {compose::WarningKind::SignStandsOff, 0x41, 2}}));
+    EXPECT_EQ(compose::warningTag(compose::WarningKind::SignStandsOff), "APART");
+    const RunResult sheet = runLedfont({"sheet", files.hindi, "--kind", "hindi", "-o", files.png});
+    EXPECT_EQ(sheet.status, 0) << sheet.err;
+    EXPECT_EQ(readFile(files.png), compose::encodePng(compose::drawSheet(tables, FontKind::Hindi, composed)));
 }
 
 TEST(LedfontSheet, FailsOnABadFontOrOutputWritingNothing) {

@@ -103,15 +103,17 @@ TEST(LedfontKind, ShowAndCheckReadTheKindTheValuesSayAndCheckCountsUnreadValues)
          0,
          f.jukta +
              ": Hindi font, 128 glyphs, 4352 values\n"
-             "summary: loads; widths 16..16; 128 Consonant, 0 Vowel, 0 Ikaar; 1 warning\n"
+             "summary: loads; widths 16..16; 128 Consonant, 0 Vowel, 0 Ikaar; 3 warnings\n"
              "image: 4352 bytes at 0x9000-0xA0FF, CRC-32 0xB83E577F\nwarning: " +
-             unread + "\n",
+             unread + "\n" + std::string(kSolidFontComposition),
          "ledfont: " + f.jukta + ": " + unread + "\n"},
         {{"check", f.jukta},
          0,
-         f.jukta + ": Jukta512 font, 512 glyphs, 18432 values\n"
-                   "summary: loads; widths 16..16; 512 Consonant, 0 Vowel, 0 Ikaar; 0 warnings\n"
-                   "image: 18432 bytes at 0xA100-0xE8FF, CRC-32 0x1DCEB87A\n",
+         f.jukta +
+             ": Jukta512 font, 512 glyphs, 18432 values\n"
+             "summary: loads; widths 16..16; 512 Consonant, 0 Vowel, 0 Ikaar; 2 warnings\n"
+             "image: 18432 bytes at 0xA100-0xE8FF, CRC-32 0x1DCEB87A\n" +
+             std::string(kSolidFontComposition),
          "ledfont: " + f.jukta + ": read as Jukta512 (18432 values; give --kind to choose)\n"},
     });
 }
