@@ -22,8 +22,12 @@ std::string glyphNumber(int glyph) {
 }
 
 // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about chains of string additions.
-std::string atPixels(std::string shown, int size) {
-    shown.append(" at ").append(std::to_string(size)).append(" pixels");
+std::string atPixels(std::string shown, const import::OpenedSource& opened) {
+    shown.append(" at ").append(std::to_string(opened.pixelSize)).append(" pixels");
+    if (opened.bodyFirst >= 0) {
+        shown.append(" (the letters on rows ").append(std::to_string(opened.bodyFirst)).append("-");
+        shown.append(std::to_string(opened.bodyLast)).append(")");
+    }
     return shown;
 }
 
@@ -39,12 +43,12 @@ OpenSource openSource(const Arguments& args) {
         import::OpenedSource opened = import::openSystemFont(options.system, options.size);
         std::string family = "\"";
         family.append(displayValue(options.system)).append("\"");
-        return {std::move(opened.source), atPixels(std::move(family), opened.pixelSize)};
+        return {std::move(opened.source), atPixels(std::move(family), opened)};
     }
     const std::string& path = args.paths[0];
     import::OpenedSource opened = import::openSourceFile(path, options.size);
     return {std::move(opened.source),
-            opened.pixelSize == 0 ? displayPath(path) : atPixels(displayPath(path), opened.pixelSize)};
+            opened.pixelSize == 0 ? displayPath(path) : atPixels(displayPath(path), opened)};
 }
 
 void checkRanges(const ImportOptions& options, FontKind kind) {

@@ -22,8 +22,17 @@ bool endsWith(std::string name, std::string_view extension) {
 
 OpenedSource outline(const std::filesystem::path& file, int pixelSize) {
     auto font = std::make_unique<OutlineSource>(file, pixelSize);
-    const int size = font->pixelSize();
-    return {std::move(font), size};
+    OpenedSource opened{nullptr, font->pixelSize()};
+    if (const std::optional<GlyphImage> ka = font->image(U"\u0915")) {
+        for (int r = 0; r < kGlyphRows; ++r) {
+            if (ka->rows[static_cast<std::size_t>(r)] != 0) {
+                opened.bodyFirst = opened.bodyFirst < 0 ? r : opened.bodyFirst;
+                opened.bodyLast = r;
+            }
+        }
+    }
+    opened.source = std::move(font);
+    return opened;
 }
 
 std::optional<int> glyphNumber(std::string_view text) {

@@ -15,6 +15,8 @@ namespace ledfont::import {
 struct OpenedSource {
     std::unique_ptr<GlyphSource> source;
     int pixelSize = 0;
+    int bodyFirst = -1;  // the rows KA's ink takes at that size, the letters' body; -1 for bitmap fonts
+    int bodyLast = -1;
 };
 
 // The source a file holds: a .hex file is Unifont; a .bdf file, or any file that starts as BDF does, is
