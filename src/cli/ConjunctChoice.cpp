@@ -42,16 +42,16 @@ ConjunctChoice chooseConjuncts(const std::string& textFile) {
 }
 
 void reportConjuncts(const import::ConjunctReport& report, const ConjunctChoice& choice,
-                     const FontTables& tables, import::ConjunctSlots slots, std::ostream& out) {
+                     const FontTables& tables, import::ConjunctSlots mode, std::ostream& out) {
     const std::size_t counted =
         static_cast<std::size_t>(std::count_if(report.filled.begin(), report.filled.end(), [&](int glyph) {
             return countOf(choice, glyphAt(tables, glyph).pair) > 0;
         }));
-    out << "conjuncts: " << report.filled.size() << " of " << report.slots.size()
-        << (slots == import::ConjunctSlots::All ? " conjunct glyphs" : " glyphs without a pair") << " filled";
+    out << "conjuncts: " << report.filled.size() << " of " << report.fillable.size()
+        << (mode == import::ConjunctSlots::All ? " conjunct glyphs" : " glyphs without a pair") << " filled";
     if (choice.ranked.empty()) {
         out << ": " << choice.from << " holds no conjunct\n";
-    } else if (report.filled.empty() && !report.slots.empty()) {
+    } else if (report.filled.empty() && !report.fillable.empty()) {
         out << ": the source draws none of the " << choice.ranked.size() << " conjuncts of " << choice.from
             << '\n';
     } else {

@@ -21,9 +21,9 @@ struct ConjunctChoice {
 // (--conjuncts-from). Throws Error for a file that cannot be read.
 ConjunctChoice chooseConjuncts(const std::string& textFile);
 
-// The lines of the import's report on the conjunct glyphs of `tables`: how many slots were filled and from
+// The lines of the import's report on the conjunct glyphs of `tables`: how many glyphs were filled and from
 // what, how many a refill cleared, and the counted conjuncts the source draws wider than 16 columns.
 void reportConjuncts(const import::ConjunctReport& report, const ConjunctChoice& choice,
-                     const FontTables& tables, import::ConjunctSlots slots, std::ostream& out);
+                     const FontTables& tables, import::ConjunctSlots mode, std::ostream& out);
 
 }  // namespace ledfont::cli

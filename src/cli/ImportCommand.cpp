@@ -121,16 +121,16 @@ int runImport(const Arguments& args, std::ostream& out, std::ostream& err) {
         checkConjunctOptions(options, reading.kind);
         tables = import::newFont(reading.kind);
     }
-    const import::ConjunctSlots slots = reading.kind != FontKind::Jukta512
-                                            ? import::ConjunctSlots::None
-                                            : options.conjuncts.value_or(import::ConjunctSlots::Unpaired);
+    const import::ConjunctSlots mode = reading.kind != FontKind::Jukta512
+                                           ? import::ConjunctSlots::None
+                                           : options.conjuncts.value_or(import::ConjunctSlots::Unpaired);
     const ConjunctChoice conjuncts =
-        slots == import::ConjunctSlots::None ? ConjunctChoice{} : chooseConjuncts(options.conjunctsFrom);
+        mode == import::ConjunctSlots::None ? ConjunctChoice{} : chooseConjuncts(options.conjunctsFrom);
     try {
         const OpenSource source = openSource(args);
         const import::FontImportReport whole = import::importFont(
             tables, reading.kind, *source.source, import::GlyphSelection{options.glyphs, options.onlyEmpty},
-            conjuncts.pairs(), slots);
+            conjuncts.pairs(), mode);
         const import::ImportReport& report = whole.glyphs;
         const std::size_t asked = report.imported.size() + report.missing.size() + report.empty.size();
         if (report.imported.empty()) {
@@ -155,8 +155,8 @@ int runImport(const Arguments& args, std::ostream& out, std::ostream& err) {
         if (!report.cut.empty()) {
             out << "cut to 16 columns and 16 rows: " << glyphRangesText(report.cut) << '\n';
         }
-        if (slots != import::ConjunctSlots::None) {
-            reportConjuncts(whole.conjuncts, conjuncts, tables, slots, out);
+        if (mode != import::ConjunctSlots::None) {
+            reportConjuncts(whole.conjuncts, conjuncts, tables, mode, out);
         }
         return kExitDone;
     } catch (const import::SourceError& e) {

@@ -23,10 +23,10 @@ bool hasInk(const Glyph& glyph) {
     return std::any_of(glyph.columns.begin(), glyph.columns.end(), [](std::uint16_t c) { return c != 0; });
 }
 
-bool isSlot(const FontTables& tables, int glyph, const GlyphSelection& selection, ConjunctSlots slots) {
+bool isFillable(const FontTables& tables, int glyph, const GlyphSelection& selection, ConjunctSlots mode) {
     const Glyph old = glyphAt(tables, glyph);
     return inRanges(selection, glyph) && !(selection.onlyEmpty && hasInk(old)) &&
-           (slots == ConjunctSlots::All || old.pair == ConjunctPair{});
+           (mode == ConjunctSlots::All || old.pair == ConjunctPair{});
 }
 
 // The columns from the first to the last that hold ink; 0 for none.
@@ -69,15 +69,15 @@ std::vector<int> joined(const std::vector<int>& a, const std::vector<int>& b) {
 
 ConjunctReport fillConjuncts(FontTables& tables, const GlyphSource& source,
                              std::span<const ConjunctPair> ranked, const GlyphSelection& selection,
-                             ConjunctSlots slots) {
+                             ConjunctSlots mode) {
     ConjunctReport report;
-    if (slots == ConjunctSlots::None) {
+    if (mode == ConjunctSlots::None) {
         return report;
     }
     std::set<ConjunctPair> held;
     for (int g = kFirstConjunct; g < kJuktaGlyphs; ++g) {
-        if (isSlot(tables, g, selection, slots)) {
-            report.slots.push_back(g);
+        if (isFillable(tables, g, selection, mode)) {
+            report.fillable.push_back(g);
         } else if (const ConjunctPair pair = glyphAt(tables, g).pair; pair != ConjunctPair{}) {
             held.insert(pair);
         }
@@ -85,7 +85,7 @@ ConjunctReport fillConjuncts(FontTables& tables, const GlyphSource& source,
     const std::optional<GlyphImage> ka = source.image(std::u32string(1, kKa));
     const std::optional<BaseShape> base = ka ? baseShapeOf(*ka) : std::nullopt;
     auto next = ranked.begin();
-    for (const int g : report.slots) {
+    for (const int g : report.fillable) {
         for (; next != ranked.end(); ++next) {
             if (*next == ConjunctPair{} || !held.insert(*next).second) {
                 continue;
@@ -108,7 +108,7 @@ ConjunctReport fillConjuncts(FontTables& tables, const GlyphSource& source,
             }
         }
         if (report.filled.empty() || report.filled.back() != g) {
-            if (slots == ConjunctSlots::All) {
+            if (mode == ConjunctSlots::All) {
                 // A refill leaves no old pair behind: it might name a conjunct another glyph now holds.
                 setGlyph(tables, g, glyphFromImage({}, g, {}), true);
                 report.cleared.push_back(g);
@@ -120,22 +120,22 @@ ConjunctReport fillConjuncts(FontTables& tables, const GlyphSource& source,
 
 FontImportReport importFont(FontTables& tables, FontKind kind, const GlyphSource& source,
                             const GlyphSelection& selection, std::span<const ConjunctPair> ranked,
-                            ConjunctSlots slots) {
+                            ConjunctSlots mode) {
     FontImportReport report;
-    if (kind != FontKind::Jukta512 || slots == ConjunctSlots::None) {
+    if (kind != FontKind::Jukta512 || mode == ConjunctSlots::None) {
         report.glyphs = importGlyphs(tables, kind, source, selection);
         return report;
     }
-    if (slots == ConjunctSlots::All) {
+    if (mode == ConjunctSlots::All) {
         if (const std::optional<GlyphSelection> block = blockOnly(selection)) {
             report.glyphs = importGlyphs(tables, kind, source, *block);
         }
     } else {
         report.glyphs = importGlyphs(tables, kind, source, selection);
     }
-    report.conjuncts = fillConjuncts(tables, source, ranked, selection, slots);
+    report.conjuncts = fillConjuncts(tables, source, ranked, selection, mode);
     ImportReport& glyphs = report.glyphs;
-    glyphs.missing = without(glyphs.missing, report.conjuncts.slots);
+    glyphs.missing = without(glyphs.missing, report.conjuncts.fillable);
     glyphs.imported = joined(glyphs.imported, report.conjuncts.filled);
     glyphs.cut = joined(glyphs.cut, report.conjuncts.cut);
     return report;

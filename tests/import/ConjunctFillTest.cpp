@@ -43,12 +43,12 @@ FontTables startFont() {
     return tables;
 }
 
-TEST(FillConjuncts, GivesTheSlotsTheRankedConjunctsTheSourceDrawsIn16Columns) {
+TEST(FillConjuncts, GivesTheFillableGlyphsTheRankedConjunctsTheSourceDrawsIn16Columns) {
     // स्त is held, प्र too wide, र्म without ink, ष्ट not in the source: क्ष and न्द are what is drawn.
     const std::vector<ConjunctPair> ranked = {kSta, kPra, kRma, {0x37, 0x1F}, kKsha, kNda};
     struct Case {
         GlyphSelection selection;
-        ConjunctSlots slots;
+        ConjunctSlots mode;
         std::vector<int> expectedSlots;
         std::vector<std::pair<int, ConjunctPair>> filled;
         std::vector<int> cleared;
@@ -72,8 +72,8 @@ TEST(FillConjuncts, GivesTheSlotsTheRankedConjunctsTheSourceDrawsIn16Columns) {
     };
     for (const Case& c : cases) {
         FontTables tables = startFont();
-        const ConjunctReport report = fillConjuncts(tables, ClusterSource(), ranked, c.selection, c.slots);
-        EXPECT_EQ(report.slots, c.expectedSlots);
+        const ConjunctReport report = fillConjuncts(tables, ClusterSource(), ranked, c.selection, c.mode);
+        EXPECT_EQ(report.fillable, c.expectedSlots);
         std::vector<int> filled;
         for (const auto& [glyph, pair] : c.filled) {
             filled.push_back(glyph);
@@ -87,14 +87,14 @@ TEST(FillConjuncts, GivesTheSlotsTheRankedConjunctsTheSourceDrawsIn16Columns) {
         for (const int glyph : c.cleared) {
             EXPECT_EQ(glyphAt(tables, glyph), glyphAt(newFont(FontKind::Jukta512), glyph));
         }
-        if (c.slots != ConjunctSlots::None) {
+        if (c.mode != ConjunctSlots::None) {
             EXPECT_EQ(report.tooWide, std::vector<ConjunctPair>{kPra});
             EXPECT_EQ(report.lacking, 2u);
         }
-        // Glyphs outside the slots are as they were.
+        // Glyphs not fillable are as they were.
         const FontTables start = startFont();
         for (int g = 0; g < 512; ++g) {
-            if (std::find(report.slots.begin(), report.slots.end(), g) == report.slots.end()) {
+            if (std::find(report.fillable.begin(), report.fillable.end(), g) == report.fillable.end()) {
                 EXPECT_EQ(glyphAt(tables, g), glyphAt(start, g)) << g;
             }
         }
