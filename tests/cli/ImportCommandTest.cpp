@@ -158,6 +158,9 @@ TEST(LedfontImport, ABadSourceWritesNothingAndNamesTheLine) {
              (folder / "short.bdf").string() + ", line 11: BITMAP of U+0915 has 2 rows, BBX says 3"},
             {{"import", folder / "notes.ttf", "-o", out}, notAFont},
             {{"import", folder / "none.hex", "-o", out}, "File not found: " + (folder / "none.hex").string()},
+            {{"import", folder / "latin.hex", "--kind", "jukta512", "--conjuncts-from", folder / "none.txt",
+              "-o", out},
+             "File not found: " + (folder / "none.txt").string()},
             // Importing nothing neither replaces OUT nor creates it.
             {{"import", folder / "latin.hex", "-o", out},
              (folder / "latin.hex").string() +
