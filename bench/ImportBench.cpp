@@ -1,11 +1,15 @@
 // Importing glyphs: the Unifont block from its .hex text, the whole Debian Unifont file, and all 512 glyphs
-// of a Jukta512 font from an outline font (opening it and choosing its size included).
+// of a Jukta512 font from an outline font (opening it and choosing its size included), and a Jukta512 font
+// whose 384 conjunct glyphs are filled by the frequencies of the shipped Hindi text.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "compose/ConjunctFrequency.h"
+#include "compose/Utf8.h"
+#include "import/ConjunctFill.h"
 #include "import/GlyphImport.h"
 #include "import/OutlineFont.h"
 #include "import/UnifontHex.h"
@@ -83,9 +87,43 @@ void BM_ImportOutline512(benchmark::State& state) {
     state.counters["imported"] = static_cast<double>(imported);
 }
 
+// What `ledfont import --system "Noto Sans Devanagari" --kind jukta512 --conjuncts all` does, but the
+// writing: counting the shipped text, opening the font and choosing its size, the block and the 384
+// conjuncts.
+void BM_ImportOutlineConjuncts(benchmark::State& state) {
+    if (!import::outlineFontsAvailable()) {
+        state.SkipWithError("this build reads no outline fonts");
+        return;
+    }
+    std::filesystem::path font;
+    try {
+        font = import::findSystemFont("Noto Sans Devanagari");
+    } catch (const import::SourceError& e) {
+        state.SkipWithError(e.what());
+        return;
+    }
+    const FontTables start = import::newFont(FontKind::Jukta512);
+    std::size_t filled = 0;
+    for (auto _ : state) {
+        std::vector<import::ConjunctPair> ranked;
+        for (const compose::ConjunctCount& c :
+             compose::rankConjuncts(compose::decodeUtf8(compose::shippedHindiText()))) {
+            ranked.push_back({static_cast<std::uint8_t>(c.first), static_cast<std::uint8_t>(c.second)});
+        }
+        FontTables tables = start;
+        const import::OutlineSource source(font, 0);
+        filled =
+            import::importFont(tables, FontKind::Jukta512, source, {}, ranked, import::ConjunctSlots::All)
+                .conjuncts.filled.size();
+        benchmark::DoNotOptimize(tables.FontData);
+    }
+    state.counters["conjuncts"] = static_cast<double>(filled);
+}
+
 BENCHMARK(BM_ImportUnifontBlock)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportUnifontFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportOutline512)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportOutlineConjuncts)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ledfont::bench

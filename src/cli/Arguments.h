@@ -10,6 +10,7 @@
 
 #include "font/FontTables.h"
 #include "hexout/FirmwareFile.h"
+#include "import/ConjunctFill.h"
 
 namespace ledfont::cli {
 
@@ -45,13 +46,16 @@ struct UnhexOptions {
 };
 
 // What import reads besides SOURCE: --system FAMILY in its place, --into FONT, --size PX (0: the largest that
-// fits), --glyphs RANGE as inclusive ranges (none: every glyph), --only-empty.
+// fits), --glyphs RANGE as inclusive ranges (none: every glyph), --only-empty, --conjuncts unpaired|all|none
+// (unset: unpaired), --conjuncts-from TEXT (empty: the shipped Hindi text).
 struct ImportOptions {
     std::string system;
     std::string into;
     int size = 0;
     std::vector<std::pair<int, int>> glyphs;
     bool onlyEmpty = false;
+    std::optional<import::ConjunctSlots> conjuncts = {};
+    std::string conjunctsFrom = {};
 
     bool operator==(const ImportOptions&) const = default;
 };

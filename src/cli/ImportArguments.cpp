@@ -34,6 +34,18 @@ int parseSize(const std::string& text) {
     return size;
 }
 
+import::ConjunctSlots parseConjuncts(const std::string& text){
+    if (text == "unpaired"){return import::ConjunctSlots::Unpaired;
+}  // namespace
+if (text == "all") {
+    return import::ConjunctSlots::All;
+}
+if (text == "none") {
+    return import::ConjunctSlots::None;
+}
+throw UsageError("--conjuncts takes unpaired, all or none, not \"" + displayValue(text) + "\"");
+}  // namespace ledfont::cli
+
 }  // namespace
 
 std::vector<std::pair<int, int>> parseGlyphRanges(const std::string& text) {
@@ -53,6 +65,8 @@ Arguments parseImportArguments(std::span<const std::string> args) {
     std::optional<std::string> into;
     std::optional<std::string> size;
     std::optional<std::string> glyphs;
+    std::optional<std::string> conjuncts;
+    std::optional<std::string> conjunctsFrom;
     OptionWalker walker(args);
     while (!walker.done()) {
         const std::string& arg = walker.next();
@@ -80,6 +94,12 @@ Arguments parseImportArguments(std::span<const std::string> args) {
         } else if (auto value = walker.valueOf(arg, "--glyphs")) {
             once(glyphs, *value, "--glyphs", "glyph numbers");
             parsed.importing.glyphs = parseGlyphRanges(*value);
+        } else if (auto value = walker.valueOf(arg, "--conjuncts")) {
+            once(conjuncts, *value, "--conjuncts", "unpaired, all or none");
+            parsed.importing.conjuncts = parseConjuncts(*value);
+        } else if (auto value = walker.valueOf(arg, "--conjuncts-from")) {
+            once(conjunctsFrom, *value, "--conjuncts-from", "a text file");
+            parsed.importing.conjunctsFrom = *value;
         } else if (arg == "--only-empty") {
             if (std::exchange(parsed.importing.onlyEmpty, true)) {
                 throw UsageError("--only-empty given twice");
@@ -95,6 +115,9 @@ Arguments parseImportArguments(std::span<const std::string> args) {
     }
     if (!output) {
         throw UsageError("import needs -o OUT, the font file to write");
+    }
+    if (conjunctsFrom && parsed.importing.conjuncts == import::ConjunctSlots::None) {
+        throw UsageError("--conjuncts-from counts conjuncts that --conjuncts none leaves out");
     }
     parsed.output = *output;
     parsed.importing.system = system.value_or("");

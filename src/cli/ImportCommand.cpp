@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/ConjunctChoice.h"
 #include "cli/FontLoad.h"
 #include "font/Error.h"
 #include "font/ErrorPlaces.h"
@@ -61,6 +62,14 @@ void checkRanges(const ImportOptions& options, FontKind kind) {
     }
 }
 
+// The conjunct options fill glyphs only a Jukta512 font has.
+void checkConjunctOptions(const ImportOptions& options, FontKind kind) {
+    if (kind != FontKind::Jukta512 && (options.conjuncts || !options.conjunctsFrom.empty())) {
+        throw UsageError(std::string(options.conjuncts ? "--conjuncts" : "--conjuncts-from") +
+                         " fills conjunct glyphs, which only a Jukta512 font has");
+    }
+}
+
 void refuseSameFile(const std::string& input, const std::string& output, const char* why) {
     if (!input.empty() && sameFile(input, output)) {
         throw Error(ErrorCode::FileAlreadyExists, placeOfPath(output, why));
@@ -109,15 +118,24 @@ int runImport(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!options.into.empty()) {
         reading = chooseKind(options.into, args.kind);
         checkRanges(options, reading.kind);
+        checkConjunctOptions(options, reading.kind);
         tables = readFont(options.into, reading);
     } else {
         checkRanges(options, reading.kind);
+        checkConjunctOptions(options, reading.kind);
         tables = import::newFont(reading.kind);
     }
+    const import::ConjunctSlots mode = reading.kind != FontKind::Jukta512
+                                           ? import::ConjunctSlots::None
+                                           : options.conjuncts.value_or(import::ConjunctSlots::Unpaired);
+    const ConjunctChoice conjuncts =
+        mode == import::ConjunctSlots::None ? ConjunctChoice{} : chooseConjuncts(options.conjunctsFrom);
     try {
         const OpenSource source = openSource(args);
-        const import::ImportReport report = import::importGlyphs(
-            tables, reading.kind, *source.source, import::GlyphSelection{options.glyphs, options.onlyEmpty});
+        const import::FontImportReport whole = import::importFont(
+            tables, reading.kind, *source.source, import::GlyphSelection{options.glyphs, options.onlyEmpty},
+            conjuncts.pairs(), mode);
+        const import::ImportReport& report = whole.glyphs;
         const std::size_t asked = report.imported.size() + report.missing.size() + report.empty.size();
         if (report.imported.empty()) {
             // A font of blank glyphs written over OUT would pass for a result.
@@ -140,6 +158,9 @@ int runImport(const Arguments& args, std::ostream& out, std::ostream& err) {
         }
         if (!report.cut.empty()) {
             out << "cut to 16 columns and 16 rows: " << glyphRangesText(report.cut) << '\n';
+        }
+        if (mode != import::ConjunctSlots::None) {
+            reportConjuncts(whole.conjuncts, conjuncts, tables, mode, out);
         }
         return kExitDone;
     } catch (const import::SourceError& e) {

@@ -11,6 +11,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "font/FontPath.h"
@@ -59,6 +60,21 @@ struct InkRows {
         }
     }
     int height() const { return last < first ? 0 : last - first + 1; }
+};
+
+// A glyph rendered at the face's current size: its bitmap rows, one bit a pixel, and where its top left
+// lies from the pen.
+struct GlyphBitmap {
+    int left = 0;
+    int top = 0;
+    unsigned rows = 0;
+    unsigned width = 0;
+    unsigned pitch = 0;
+    std::vector<unsigned char> bits;
+
+    bool lit(unsigned row, unsigned column) const {
+        return (bits[row * pitch + column / 8] >> (7 - column % 8)) & 1;
+    }
 };
 
 // FreeType's own texts for its error codes, which Debian's build does not keep (FT_Error_String).
@@ -129,6 +145,10 @@ struct OutlineSource::Face {
     std::string shown;  // the file's name, for messages
     int size = 0;
     int rowOffset = 0;  // canvas row of glyph row 0
+    // The glyphs rendered at `size`, by glyph index (nothing for one FreeType cannot render): the size
+    // search, the block, the vowel signs on KA and the conjuncts draw the same glyphs many times over, and
+    // hinting them is most of an import's time.
+    mutable std::unordered_map<hb_codepoint_t, std::optional<GlyphBitmap>> bitmaps;
 
     ~Face() {
         if (buffer) {
@@ -152,6 +172,30 @@ struct OutlineSource::Face {
         }
         hb_ft_font_changed(font);
         size = px;
+        bitmaps.clear();
+    }
+
+    const std::optional<GlyphBitmap>& bitmapOf(hb_codepoint_t glyph) const {
+        if (const auto found = bitmaps.find(glyph); found != bitmaps.end()) {
+            return found->second;
+        }
+        std::optional<GlyphBitmap>& made = bitmaps[glyph];
+        if (FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
+            FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) {
+            return made;
+        }
+        const FT_GlyphSlot slot = face->glyph;
+        const FT_Bitmap& bitmap = slot->bitmap;
+        GlyphBitmap result{slot->bitmap_left, slot->bitmap_top,       bitmap.rows,
+                           bitmap.width,      (bitmap.width + 7) / 8, {}};
+        result.bits.resize(static_cast<std::size_t>(result.rows) * result.pitch);
+        for (unsigned j = 0; j < bitmap.rows; ++j) {
+            const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(j) * bitmap.pitch;
+            std::copy(row, row + result.pitch,
+                      result.bits.begin() + static_cast<std::ptrdiff_t>(j * result.pitch));
+        }
+        made = std::move(result);
+        return made;
     }
 
     // How many glyphs the shaping of `text` makes, leaving them in `buffer`; 0 when one is missing.
@@ -190,18 +234,15 @@ struct OutlineSource::Face {
         hb_position_t penY = 0;
         for (unsigned i = 0; i < count; ++i) {
             if (i >= from) {
-                if (FT_Load_Glyph(face, infos[i].codepoint, FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) != 0 ||
-                    FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) {
+                const std::optional<GlyphBitmap>& bitmap = bitmapOf(infos[i].codepoint);
+                if (!bitmap) {
                     return false;
                 }
-                const FT_GlyphSlot slot = face->glyph;
-                const FT_Bitmap& bitmap = slot->bitmap;
-                const int left = kPenStart + pixels(penX + positions[i].x_offset) + slot->bitmap_left;
-                const int top = kBaseline - pixels(penY + positions[i].y_offset) - slot->bitmap_top;
-                for (unsigned j = 0; j < bitmap.rows; ++j) {
-                    const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(j) * bitmap.pitch;
-                    for (unsigned k = 0; k < bitmap.width; ++k) {
-                        if ((row[k / 8] >> (7 - k % 8)) & 1) {
+                const int left = kPenStart + pixels(penX + positions[i].x_offset) + bitmap->left;
+                const int top = kBaseline - pixels(penY + positions[i].y_offset) - bitmap->top;
+                for (unsigned j = 0; j < bitmap->rows; ++j) {
+                    for (unsigned k = 0; k < bitmap->width; ++k) {
+                        if (bitmap->lit(j, k)) {
                             plot(left + static_cast<int>(k), top + static_cast<int>(j));
                         }
                     }

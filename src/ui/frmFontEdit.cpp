@@ -3,7 +3,10 @@
 #include <stdexcept>
 #include <variant>
 
+#include "compose/ConjunctFrequency.h"
+#include "compose/Utf8.h"
 #include "editor/GlyphTarget.h"
+#include "import/ConjunctFill.h"
 #include "import/GlyphImport.h"
 #include "import/SourceFile.h"
 #include "ui/QtConvert.h"
@@ -11,6 +14,20 @@
 
 // The commands that ask before they edit: going to a glyph, choosing the underlay, importing glyphs.
 namespace ledfont::ui {
+
+namespace {
+
+// The conjuncts of the shipped Hindi text, most frequent first, as `ledfont import` fills them by default.
+std::vector<import::ConjunctPair> shippedConjuncts() {
+    std::vector<import::ConjunctPair> pairs;
+    for (const compose::ConjunctCount& c :
+         compose::rankConjuncts(compose::decodeUtf8(compose::shippedHindiText()))) {
+        pairs.push_back({static_cast<std::uint8_t>(c.first), static_cast<std::uint8_t>(c.second)});
+    }
+    return pairs;
+}
+
+}  // namespace
 
 std::optional<int> frmFont::askGlyph(const QString& title, const QString& label) {
     const QString text = textAsker_(title, label);
@@ -70,8 +87,13 @@ void frmFont::actImportGlyphs_Triggered() {
             chosen->file.isEmpty() ? import::openSystemFont(toStdString(chosen->family), chosen->pixelSize)
                                    : import::openSourceFile(toStdString(chosen->file), chosen->pixelSize);
         FontTables imported = editor_.font();
-        const import::ImportReport report = import::importGlyphs(
-            imported, kind, *opened.source, import::GlyphSelection{chosen->ranges, chosen->onlyEmpty});
+        // A Jukta512 font's conjunct glyphs without a pair get conjuncts, as the command line's import gives
+        // them.
+        const import::FontImportReport whole = import::importFont(
+            imported, kind, *opened.source, import::GlyphSelection{chosen->ranges, chosen->onlyEmpty},
+            kind == FontKind::Jukta512 ? shippedConjuncts() : std::vector<import::ConjunctPair>{},
+            import::ConjunctSlots::Unpaired);
+        const import::ImportReport& report = whole.glyphs;
         const std::size_t asked = report.imported.size() + report.missing.size() + report.empty.size();
         if (report.imported.empty()) {
             // Nothing changed, so there is no step to undo.
@@ -86,6 +108,12 @@ void frmFont::actImportGlyphs_Triggered() {
         if (!report.empty.empty()) {
             text +=
                 QStringLiteral(" %1 empty in the source were left as they were.").arg(report.empty.size());
+        }
+        if (!whole.conjuncts.fillable.empty()) {
+            text += QStringLiteral(
+                        " %1 of %2 conjunct glyphs without a pair were given the most frequent conjuncts.")
+                        .arg(whole.conjuncts.filled.size())
+                        .arg(whole.conjuncts.fillable.size());
         }
         reportSink_(title, text);
     } catch (const std::exception& error) {

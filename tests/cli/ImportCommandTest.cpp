@@ -34,6 +34,10 @@ TEST(ParseImportArguments, AcceptsASourceOrAFamilyWithItsOptions) {
          importing({}, "f.txt",
                    {"Noto Sans Devanagari", "j.txt", 14, {{0x15, 0x39}, {0x80, 0xFF}, {300, 300}}, true},
                    FontKind::Jukta512)},
+        {{"import", "u.hex", "-o", "f.txt", "--conjuncts=all", "--conjuncts-from", "notices.txt"},
+         importing({"u.hex"}, "f.txt", {"", "", 0, {}, false, import::ConjunctSlots::All, "notices.txt"})},
+        {{"import", "u.hex", "-o", "f.txt", "--conjuncts", "none"},
+         importing({"u.hex"}, "f.txt", {"", "", 0, {}, false, import::ConjunctSlots::None})},
     };
     for (const auto& [args, expected] : cases) {
         EXPECT_EQ(cli::parseArguments(args), expected) << args[1];
@@ -57,6 +61,13 @@ TEST(ParseImportArguments, RejectsWhatImportCannotActOn) {
         {{"import", "u.hex", "-o", "f.txt", "--into", "a", "--into", "b"}, "--into given twice"},
         {{"import", "u.hex", "-o", "f.txt", "--only-empty", "--only-empty"}, "--only-empty given twice"},
         {{"import", "u.hex", "-o", "f.txt", "--glyph", "1"}, "import does not take \"--glyph\""},
+        {{"import", "u.hex", "-o", "f.txt", "--conjuncts", "most"},
+         "--conjuncts takes unpaired, all or none, not \"most\""},
+        {{"import", "u.hex", "-o", "f.txt", "--conjuncts", "all", "--conjuncts=none"},
+         "--conjuncts given twice"},
+        {{"import", "u.hex", "-o", "f.txt", "--conjuncts-from", ""}, "--conjuncts-from needs a text file"},
+        {{"import", "u.hex", "-o", "f.txt", "--conjuncts-from", "t.txt", "--conjuncts", "none"},
+         "--conjuncts-from counts conjuncts that --conjuncts none leaves out"},
     };
     for (const auto& [args, message] : cases) {
         try {
@@ -104,8 +115,10 @@ TEST(LedfontImport, IntoAFontSetsOnlyTheEmptyGlyphsOfTheRange) {
         {{{"import", folder / "three.hex", "--into", folder / "mine.txt", "--kind", "jukta512", "--glyphs",
            "0x15-0x16,0x1FF", "--only-empty", "-o", folder / "out.txt"},
           0,
-          (folder / "out.txt").string() + ": 1 of 2 glyphs imported from " + (folder / "three.hex").string() +
-              " into a Jukta512 font\nmissing from the source (left as they were): 0x1FF\n",
+          (folder / "out.txt").string() + ": 1 of 1 glyphs imported from " + (folder / "three.hex").string() +
+              " into a Jukta512 font\nconjuncts: 0 of 1 glyphs without a pair filled: the source draws none "
+              "of "
+              "the 621 conjuncts of the shipped Hindi text\n",
           ""}});
     FontTables expected = start;
     import::importGlyphs(expected, FontKind::Jukta512, import::UnifontHexSource(threeGlyphs()),
@@ -145,6 +158,9 @@ TEST(LedfontImport, ABadSourceWritesNothingAndNamesTheLine) {
              (folder / "short.bdf").string() + ", line 11: BITMAP of U+0915 has 2 rows, BBX says 3"},
             {{"import", folder / "notes.ttf", "-o", out}, notAFont},
             {{"import", folder / "none.hex", "-o", out}, "File not found: " + (folder / "none.hex").string()},
+            {{"import", folder / "latin.hex", "--kind", "jukta512", "--conjuncts-from", folder / "none.txt",
+              "-o", out},
+             "File not found: " + (folder / "none.txt").string()},
             // Importing nothing neither replaces OUT nor creates it.
             {{"import", folder / "latin.hex", "-o", out},
              (folder / "latin.hex").string() +
@@ -161,6 +177,35 @@ TEST(LedfontImport, ABadSourceWritesNothingAndNamesTheLine) {
                  " (the font would replace the source)"},
         });
 }
+
+#ifdef LEDFONT_HAVE_OUTLINE_FONTS
+// The conjuncts of the sign maker's notices fill the glyphs without a pair, the most frequent first; क्ल is
+// wider than 16 columns in Noto at 14 pixels, so स्त takes its place.
+TEST(LedfontImport, FillsConjunctsFromTheNoticesAndNamesTheOnesTooWide) {
+    const std::filesystem::path noto = "/usr/share/fonts/truetype/noto/NotoSansDevanagari-Regular.ttf";
+    LEDFONT_NEED_IMPORT_DATA(std::filesystem::exists(noto), "Noto Sans Devanagari (package fonts-noto-core)");
+    TempFolder folder;
+    writeFile(folder / "notices.txt", "शुक्ल शुक्ल मस्त\n");
+    const std::string out = folder / "out.txt";
+    expectRuns(
+        {{{"import", noto.string(), "--kind", "jukta512", "--size", "14", "--glyphs", "0x80-0x81",
+           "--conjuncts-from", folder / "notices.txt", "-o", out},
+          0,
+          out + ": 2 of 2 glyphs imported from " + noto.string() +
+              " at 14 pixels into a Jukta512 font\nconjuncts: 2 of 2 glyphs without a pair filled, the "
+              "most frequent in " +
+              (folder / "notices.txt").string() +
+              " first (1 it holds, 1 guessed from its letters)\n"
+              "wider than 16 columns in the source, left out: क्ल (2)\n",
+          ""}});
+    FontTables written;
+    storeFontValues(written, FontKind::Jukta512, readFontFile(out, FontKind::Jukta512));
+    // स्त, then the best guess: क्त (क begins 2, त ends 1), as स्ल (1 by 2) comes later in code order.
+    EXPECT_EQ(glyphAt(written, 0x80).pair, (std::array<std::uint8_t, 2>{0x38, 0x24}));
+    EXPECT_EQ(glyphAt(written, 0x81).pair, (std::array<std::uint8_t, 2>{0x15, 0x24}));
+    EXPECT_GT(glyphAt(written, 0x80).width, 4);
+}
+#endif
 
 #ifndef _WIN32
 TEST(LedfontImport, TheWholeDebianUnifontSeedsTheBlock) {

@@ -41,6 +41,7 @@ TEST(LedfontUsage, UsageErrorsExitTwoWithTheUsageAndWriteNothing) {
         {"import", font},
         {"import", "--system", "Noto Sans Devanagari", font, "-o", folder / "out.txt"},
         {"import", font, "-o", folder / "out.txt", "--glyphs", "0x80"},
+        {"import", font, "-o", folder / "out.txt", "--conjuncts", "all"},
     };
     const auto before = folder.snapshot();
     const RunResult help = runLedfont({"--help"});

@@ -24,6 +24,10 @@ set(usr ${ROOT}/usr)
 set(expected
     bin/ledfont
     share/doc/ledfont/LICENSE
+    share/doc/ledfont/LICENSE.Apache-2.0
+    share/doc/ledfont/LICENSE.MPL-2.0
+    share/doc/ledfont/hindi-text.md
+    share/ledfont/hindi-text.txt
     share/ledfont/samples/hindi.txt
     share/ledfont/samples/jukta512.txt
     share/man/man1/ledfont.1.gz)

@@ -13,6 +13,7 @@
 
 #include <functional>
 
+#include "../import/ImportData.h"
 #include "FontFileFixture.h"
 #include "WindowFixture.h"
 #include "compose/Picture.h"
@@ -355,6 +356,31 @@ TEST_F(EditingWindowTest, ImportIsOneStepAndShowsTheGlyphAgain) {
     EXPECT_EQ(seen(), before);
     EXPECT_EQ(reports.size(), 1u);
     expectMessage(QStringLiteral("Import Glyphs"), QStringLiteral("No glyphs imported (7 asked for)."));
+}
+
+// The editor's import fills conjunct glyphs without a pair as the command line's does: स्त, the most
+// frequent conjunct of the shipped text, comes first.
+TEST_F(EditingWindowTest, ImportFillsTheConjunctGlyphsWithoutAPair) {
+    const QString noto = QStringLiteral("/usr/share/fonts/truetype/noto/NotoSansDevanagari-Regular.ttf");
+    LEDFONT_NEED_IMPORT_DATA(QFile::exists(noto), "Noto Sans Devanagari (package fonts-noto-core)");
+    FontTables font = *makeFont(FontKind::Jukta512, 3);
+    for (int g : {0x80, 0x81}) {
+        Glyph unpaired = glyphAt(font, g);
+        unpaired.pair = {};
+        setGlyph(font, g, unpaired, true);
+    }
+    writeFont(QStringLiteral("unpaired.txt"), font);
+    load(QStringLiteral("unpaired.txt"), FontKind::Jukta512);
+    ImportChoice choice;
+    choice.file = noto;
+    choice.ranges = {{0x80, 0x82}};
+    window.setImportChooser([&](FontKind) { return std::optional(choice); });
+    trigger("actImportGlyphs");
+    EXPECT_EQ(glyphAt(tables(), 0x80).pair, (std::array<std::uint8_t, 2>{0x38, 0x24}));
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].second.toStdString(),
+              "3 of 3 glyphs imported. 2 of 2 conjunct glyphs without a pair were given the most frequent "
+              "conjuncts.");
 }
 
 TEST_F(EditingWindowTest, ThePreviewComposesTheCanvasGlyphAndListsWhatIsMissing) {
