@@ -285,6 +285,49 @@ constexpr int kFurthestMove = 4;
 
 }  // namespace
 
+void centreSignsOnConsonants(FontTables& tables, const GlyphSource& source) {
+    for (int g = 0; g < kBlockSize; ++g) {
+        Glyph sign = glyphAt(tables, g);
+        const auto first =
+            std::find_if(sign.columns.begin(), sign.columns.end(), [](auto c) { return c != 0; });
+        if (kindOfGlyph(g) != GlyphKind::Vowel || sign.kind != GlyphKind::Vowel ||
+            first == sign.columns.end()) {
+            continue;
+        }
+        const int signFirst = static_cast<int>(first - sign.columns.begin());
+        std::vector<int> centres;
+        for (int c = 0x15; c <= 0x39; ++c) {
+            const std::u32string letter(1, kBlockFirst + static_cast<char32_t>(c));
+            const auto alone = source.image(letter);
+            const auto placed = source.markImage(letter, kBlockFirst + static_cast<char32_t>(g));
+            const std::uint32_t letterInk = alone ? inkColumns(*alone) : 0;
+            const std::uint32_t signInk = placed ? inkColumns(*placed) : 0;
+            if (letterInk == 0 || signInk == 0) {
+                continue;
+            }
+            // The composer puts the sign's column 0 at the consonant's centre less the sign's; the source
+            // puts its first lit column here, in the consonant's columns.
+            const int at = std::countr_zero(signInk) - std::countr_zero(letterInk) - signFirst;
+            centres.push_back(glyphAt(tables, c).centre - 1 - at);
+        }
+        if (centres.empty()) {
+            continue;
+        }
+        std::nth_element(centres.begin(), centres.begin() + static_cast<std::ptrdiff_t>(centres.size() / 2),
+                         centres.end());
+        const int centre = centres[centres.size() / 2];
+        if (centre < 0) {
+            if (const std::optional<Glyph> moved = movedBy(sign, -centre)) {
+                sign = *moved;
+                sign.centre = 1;
+            }
+        } else {
+            sign.centre = static_cast<std::uint8_t>(std::min(centre, kGlyphColumns - 2) + 1);
+        }
+        setGlyph(tables, g, sign, false);
+    }
+}
+
 void keepDotsApart(FontTables& tables) {
     for (int dot : kDots) {
         const Glyph sign = glyphAt(tables, dot);
@@ -399,6 +442,9 @@ ImportReport importGlyphs(FontTables& tables, FontKind kind, const GlyphSource& 
         if (image->cut || (std::bit_width(ink) - std::countr_zero(ink) > kGlyphColumns)) {
             report.cut.push_back(g);
         }
+    }
+    if (anchors) {
+        centreSignsOnConsonants(tables, source);
     }
     keepDotsApart(tables);
     centreSignsForDots(tables, source);
