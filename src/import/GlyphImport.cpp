@@ -279,6 +279,31 @@ std::optional<Glyph> movedBy(const Glyph& sign, int by) {
     return moved;
 }
 
+int topRow(const Glyph& glyph) {
+    std::uint16_t ink = 0;
+    for (std::uint16_t c : glyph.columns) {
+        ink |= c;
+    }
+    return ink == 0 ? 0 : std::countr_zero(ink);
+}
+
+// The glyph's ink `by` rows lower (higher when negative); unchanged where that would leave the rows.
+Glyph movedDown(const Glyph& glyph, int by) {
+    std::uint16_t ink = 0;
+    for (std::uint16_t c : glyph.columns) {
+        ink |= c;
+    }
+    const int last = static_cast<int>(std::bit_width(ink)) - 1;
+    if (by == 0 || ink == 0 || topRow(glyph) + by < 0 || last + by >= kGlyphRows) {
+        return glyph;
+    }
+    Glyph moved = glyph;
+    for (std::uint16_t& c : moved.columns) {
+        c = static_cast<std::uint16_t>(by > 0 ? c << by : c >> -by);
+    }
+    return moved;
+}
+
 constexpr int kDots[] = {0x01, 0x02};         // ँ ं
 constexpr int kUpperVowels[] = {0x47, 0x48};  // े ै, which share their consonant's centre with the dot
 constexpr int kFurthestMove = 4;
@@ -296,19 +321,23 @@ void centreSignsOnConsonants(FontTables& tables, const GlyphSource& source) {
         }
         const int signFirst = static_cast<int>(first - sign.columns.begin());
         std::vector<int> centres;
+        std::vector<int> tops;
         for (int c = 0x15; c <= 0x39; ++c) {
             const std::u32string letter(1, kBlockFirst + static_cast<char32_t>(c));
             const auto alone = source.image(letter);
             const auto placed = source.markImage(letter, kBlockFirst + static_cast<char32_t>(g));
             const std::uint32_t letterInk = alone ? inkColumns(*alone) : 0;
             const std::uint32_t signInk = placed ? inkColumns(*placed) : 0;
-            if (letterInk == 0 || signInk == 0) {
+            if (letterInk == 0 || signInk == 0 || placed->cut) {
                 continue;
             }
             // The composer puts the sign's column 0 at the consonant's centre less the sign's; the source
             // puts its first lit column here, in the consonant's columns.
             const int at = std::countr_zero(signInk) - std::countr_zero(letterInk) - signFirst;
             centres.push_back(glyphAt(tables, c).centre - 1 - at);
+            tops.push_back(static_cast<int>(
+                std::find_if(placed->rows.begin(), placed->rows.end(), [](auto r) { return r != 0; }) -
+                placed->rows.begin()));
         }
         if (centres.empty()) {
             continue;
@@ -316,6 +345,9 @@ void centreSignsOnConsonants(FontTables& tables, const GlyphSource& source) {
         std::nth_element(centres.begin(), centres.begin() + static_cast<std::ptrdiff_t>(centres.size() / 2),
                          centres.end());
         const int centre = centres[centres.size() / 2];
+        std::nth_element(tops.begin(), tops.begin() + static_cast<std::ptrdiff_t>(tops.size() / 2),
+                         tops.end());
+        sign = movedDown(sign, tops[tops.size() / 2] - topRow(sign));
         if (centre < 0) {
             if (const std::optional<Glyph> moved = movedBy(sign, -centre)) {
                 sign = *moved;

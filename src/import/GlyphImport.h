@@ -72,8 +72,9 @@ void placeCentre(Glyph& glyph, const GlyphSource& source, std::u32string_view te
                  const SignAnchors& anchors);
 
 // Centres each vowel sign (a non-spacing mark) where the source puts it on the consonants क..ह, taken from
-// the consonants' centres: the median over them, so that a sign whose anchor lies elsewhere on the letters
-// than ु's and े's (़ under the bowl, say) still stands where it does on most of them.
+// the consonants' centres, and sets it on the row it starts on there: the median over them, so that a sign
+// whose anchor lies elsewhere on the letters than ु's and े's (़ under the bowl, say) still stands where it
+// does on most of them.
 void centreSignsOnConsonants(FontTables& tables, const GlyphSource& source);
 
 // Moves ं and ँ, a column at a time right or left and at most 4, until drawn with े or ै on one consonant they

@@ -192,7 +192,7 @@ TEST(LedfontImport, FillsConjunctsFromTheNoticesAndNamesTheOnesTooWide) {
            "--conjuncts-from", folder / "notices.txt", "-o", out},
           0,
           out + ": 2 of 2 glyphs imported from " + noto.string() +
-              " at 14 pixels into a Jukta512 font\nconjuncts: 2 of 2 glyphs without a pair filled, the "
+              " at 14 pixels (the letters on rows 4-12) into a Jukta512 font\nconjuncts: 2 of 2 glyphs without a pair filled, the "
               "most frequent in " +
               (folder / "notices.txt").string() +
               " first (1 it holds, 1 guessed from its letters)\n"

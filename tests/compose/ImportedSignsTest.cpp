@@ -184,28 +184,33 @@ std::vector<std::uint16_t> litColumns(const import::GlyphImage& image) {
     return columns;
 }
 
-// KA with each vowel sign is drawn as the source draws the two: the sign where the source's own shaping (an
-// outline font) or cell (Unifont draws a sign in the cell it shares with its consonant) puts it. The dots
-// ं ँ may move clear of े ै (see above).
-TEST_P(ImportedSigns, AVowelSignSitsOnKaWhereTheSourcePutsIt) {
-    const std::u32string ka = U"\u0915";
+// A consonant with each vowel sign is drawn as the source draws the two, the sign where the source's own
+// shaping (an outline font) or cell (Unifont draws a sign in the cell it shares with its consonant) puts
+// it: on most consonants, as a sign has one place for all of them (the dots ं ँ, which may move clear of
+// े ै, see above).
+TEST_P(ImportedSigns, AVowelSignSitsWhereTheSourcePutsItOnMostConsonants) {
     for (char32_t sign : {U'\u0941', U'\u0942', U'\u0943', U'\u0947', U'\u0948', U'\u094D'}) {
-        const std::u32string text = ka + sign;
-        std::optional<import::GlyphImage> drawn = source_->image(text);
-        if (!drawn) {
-            drawn = source_->image(ka);
-            const auto alone = source_->image(std::u32string(1, sign));
-            ASSERT_TRUE(drawn && alone);
-            for (std::size_t r = 0; r < drawn->rows.size(); ++r) {
-                drawn->rows[r] |= alone->rows[r];
+        int alike = 0;
+        for (char32_t consonant = U'\u0915'; consonant <= U'\u0939'; ++consonant) {
+            const std::u32string letter(1, consonant);
+            const std::u32string text = letter + sign;
+            std::optional<import::GlyphImage> drawn = source_->image(text);
+            if (!drawn) {
+                drawn = source_->image(letter);
+                const auto alone = source_->image(std::u32string(1, sign));
+                ASSERT_TRUE(drawn && alone);
+                for (std::size_t r = 0; r < drawn->rows.size(); ++r) {
+                    drawn->rows[r] |= alone->rows[r];
+                }
             }
+            std::vector<std::uint16_t> composed = composeText(*font_, text).columns;
+            while (!composed.empty() && composed.back() == 0) {
+                composed.pop_back();
+            }
+            alike += composed == litColumns(*drawn) ? 1 : 0;
         }
-        std::vector<std::uint16_t> composed = composeText(*font_, text).columns;
-        while (!composed.empty() && composed.back() == 0) {
-            composed.pop_back();
-        }
-        EXPECT_EQ(composed, litColumns(*drawn)) << "U+" << std::hex << static_cast<unsigned>(sign) << "\n"
-                                                << stripRows(composeText(*font_, text));
+        EXPECT_GE(2 * alike, 37) << "U+" << std::hex << static_cast<unsigned>(sign)
+                                 << " drawn as the source on " << std::dec << alike << " of 37 consonants";
     }
 }
 
