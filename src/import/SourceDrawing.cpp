@@ -27,8 +27,13 @@ SourceDrawing::SourceDrawing(const std::string& source, const Glyph& ka, int siz
         throw SourceError(0, "has no क to find the font's size by", displayValue(source));
     }
     rowShift_ = fit.rowShift;
-    name_ = (isFile ? displayPath(source) : "\"" + displayValue(source) + "\"") + " at " +
-            std::to_string(source_->pixelSize()) + " pixels";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about chains of string additions.
+    if (isFile) {
+        name_ = displayPath(source);
+    } else {
+        name_.append("\"").append(displayValue(source)).append("\"");
+    }
+    name_.append(" at ").append(std::to_string(source_->pixelSize())).append(" pixels");
 }
 
 SourceDrawing::~SourceDrawing() = default;
