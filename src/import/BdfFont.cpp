@@ -11,6 +11,7 @@
 #include "font/FontPath.h"
 #include "font/InputFile.h"
 #include "font/TextToByte.h"
+#include "import/BlockSource.h"
 #include "import/TextLines.h"
 
 namespace ledfont::import {
@@ -267,29 +268,10 @@ BdfSource::BdfSource(std::istream& in) {
     parser.end(lines.number());
 }
 
-BdfSource::BdfSource(std::string_view text) {
-    std::istringstream in{std::string(text)};
-    *this = BdfSource(in);
-}
+BdfSource::BdfSource(std::string_view text) : BdfSource(readSourceText<BdfSource>(text)) {}
 
 BdfSource BdfSource::fromFile(const std::filesystem::path& path) {
-    std::ifstream in = openInputFile(path);
-    try {
-        BdfSource source(in);
-        if (in.bad()) {
-            throw Error(ErrorCode::DeviceIOError, placeOfPath(utf8FromPath(path)));
-        }
-        return source;
-    } catch (const SourceError& e) {
-        throw e.withPath(utf8FromPath(path));
-    }
-}
-
-std::optional<GlyphImage> BdfSource::image(std::u32string_view text) const {
-    if (text.size() != 1 || text[0] < kBlockFirst || text[0] >= kBlockFirst + kBlockSize) {
-        return std::nullopt;
-    }
-    return block_[text[0] - kBlockFirst];
+    return readSourceFile<BdfSource>(path);
 }
 
 bool looksLikeBdf(std::string_view text) {

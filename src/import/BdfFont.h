@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "import/GlyphSource.h"
+#include "import/BlockSource.h"
 
 namespace ledfont::import {
 
@@ -18,17 +18,12 @@ namespace ledfont::import {
 // The first fault throws SourceError with its line: no STARTFONT, a number that does not read, a glyph
 // without ENCODING or BBX, a BITMAP whose rows differ from its BBX height or hold too few digits, a code
 // point given twice, a CHARS count the glyphs do not match, no ENDFONT. Only the Devanagari block is kept.
-class BdfSource : public GlyphSource {
+class BdfSource : public BlockSource {
   public:
     // Reads the stream line by line, so the first fault stops it there.
     explicit BdfSource(std::istream& in);
     explicit BdfSource(std::string_view text);
     static BdfSource fromFile(const std::filesystem::path& path);
-
-    std::optional<GlyphImage> image(std::u32string_view text) const override;
-
-  private:
-    std::array<std::optional<GlyphImage>, kBlockSize> block_;
 };
 
 // Whether a text starts as a BDF font does, for telling one from other sources whatever its name; the first

@@ -9,6 +9,7 @@
 #include "font/FontPath.h"
 #include "font/InputFile.h"
 #include "font/TextToByte.h"
+#include "import/BlockSource.h"
 #include "import/TextLines.h"
 
 namespace ledfont::import {
@@ -91,29 +92,11 @@ UnifontHexSource::UnifontHexSource(std::istream& in) {
     }
 }
 
-UnifontHexSource::UnifontHexSource(std::string_view text) {
-    std::istringstream in{std::string(text)};
-    *this = UnifontHexSource(in);
-}
+UnifontHexSource::UnifontHexSource(std::string_view text)
+    : UnifontHexSource(readSourceText<UnifontHexSource>(text)) {}
 
 UnifontHexSource UnifontHexSource::fromFile(const std::filesystem::path& path) {
-    std::ifstream in = openInputFile(path);
-    try {
-        UnifontHexSource source(in);
-        if (in.bad()) {
-            throw Error(ErrorCode::DeviceIOError, placeOfPath(utf8FromPath(path)));
-        }
-        return source;
-    } catch (const SourceError& e) {
-        throw e.withPath(utf8FromPath(path));
-    }
-}
-
-std::optional<GlyphImage> UnifontHexSource::image(std::u32string_view text) const {
-    if (text.size() != 1 || text[0] < kBlockFirst || text[0] >= kBlockFirst + kBlockSize) {
-        return std::nullopt;
-    }
-    return block_[text[0] - kBlockFirst];
+    return readSourceFile<UnifontHexSource>(path);
 }
 
 }  // namespace ledfont::import

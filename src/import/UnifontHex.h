@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "import/GlyphSource.h"
+#include "import/BlockSource.h"
 
 namespace ledfont::import {
 
@@ -15,18 +15,13 @@ namespace ledfont::import {
 // Every line is checked, a fault throws SourceError with its line: a line without a colon, a bad digit, a
 // code point past U+10FFFF or given twice, a bitmap of another length. Empty lines are skipped. Only the
 // Devanagari block is kept, the one thing a glyph asks for.
-class UnifontHexSource : public GlyphSource {
+class UnifontHexSource : public BlockSource {
   public:
     // Reads the stream line by line, so a bad line stops it there (see TextLines for the longest line).
     explicit UnifontHexSource(std::istream& in);
     explicit UnifontHexSource(std::string_view text);
     // The file's errors carry its path.
     static UnifontHexSource fromFile(const std::filesystem::path& path);
-
-    std::optional<GlyphImage> image(std::u32string_view text) const override;
-
-  private:
-    std::array<std::optional<GlyphImage>, kBlockSize> block_;
 };
 
 }  // namespace ledfont::import
