@@ -64,17 +64,6 @@ int parsePanels(const std::string& text) {
     return panels;
 }
 
-constexpr int kLargestSize = 64;
-
-int parseSourceSize(const std::string& text) {
-    const int size = parseGlyphNumber(text);
-    if (size < 4 || size > kLargestSize) {
-        throw UsageError("--size takes a pixel size 4.." + std::to_string(kLargestSize) + ", not \"" +
-                         displayValue(text) + "\"");
-    }
-    return size;
-}
-
 // A file name option, at most once.
 void takeFileName(std::string& into, const std::string& value, const char* name) {
     if (!into.empty()) {
@@ -160,7 +149,7 @@ Arguments parseCommand(const CommandRule& rule, std::span<const std::string> arg
             if (parsed.againstSize != 0) {
                 throw UsageError("--size given twice");
             }
-            parsed.againstSize = parseSourceSize(*size);
+            parsed.againstSize = parsePixelSize(*size);
         } else if (auto glyph = rule.takesGlyphs ? walker.valueOf(arg, "--glyph") : std::nullopt) {
             int number = parseGlyphNumber(*glyph);
             if (number < 0) {
@@ -191,6 +180,16 @@ FontKind parseKind(std::string_view text) {
         return FontKind::Jukta512;
     }
     throw UsageError("--kind takes hindi or jukta512, not \"" + displayValue(text) + "\"");
+}
+
+int parsePixelSize(const std::string& text) {
+    constexpr int kLargestSize = 64;
+    const int size = parseGlyphNumber(text);
+    if (size < 1 || size > kLargestSize) {
+        throw UsageError("--size takes a pixel size 1.." + std::to_string(kLargestSize) + ", not \"" +
+                         displayValue(text) + "\"");
+    }
+    return size;
 }
 
 int parseGlyphNumber(const std::string& text) {

@@ -101,6 +101,9 @@ FontKind parseKind(std::string_view text);
 // when it is too large for an int.
 int parseGlyphNumber(const std::string& text);
 
+// An outline font's pixel size as --size takes it, 1..64; throws UsageError for anything else.
+int parsePixelSize(const std::string& text);
+
 // Throws UsageError when a glyph of `args` lies outside the glyphs of `kind`, the kind read without --kind.
 void checkGlyphRange(const Arguments& args, FontKind kind);
 

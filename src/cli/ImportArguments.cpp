@@ -12,8 +12,6 @@ namespace ledfont::cli {
 
 namespace {
 
-constexpr int kLargestSize = 64;
-
 // Each option at most once.
 void once(std::optional<std::string>& seen, const std::string& value, const char* name, const char* what) {
     if (seen) {
@@ -23,15 +21,6 @@ void once(std::optional<std::string>& seen, const std::string& value, const char
         throw UsageError(std::string(name) + " needs " + what);
     }
     seen = value;
-}
-
-int parseSize(const std::string& text) {
-    const int size = parseGlyphNumber(text);
-    if (size < 1 || size > kLargestSize) {
-        throw UsageError("--size takes a pixel size 1.." + std::to_string(kLargestSize) + ", not \"" +
-                         displayValue(text) + "\"");
-    }
-    return size;
 }
 
 import::ConjunctSlots parseConjuncts(const std::string& text){
@@ -90,7 +79,7 @@ Arguments parseImportArguments(std::span<const std::string> args) {
             once(into, *value, "--into", "a file name");
         } else if (auto value = walker.valueOf(arg, "--size")) {
             once(size, *value, "--size", "a pixel size");
-            parsed.importing.size = parseSize(*value);
+            parsed.importing.size = parsePixelSize(*value);
         } else if (auto value = walker.valueOf(arg, "--glyphs")) {
             once(glyphs, *value, "--glyphs", "glyph numbers");
             parsed.importing.glyphs = parseGlyphRanges(*value);

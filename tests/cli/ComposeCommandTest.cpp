@@ -389,8 +389,8 @@ TEST(LedfontCompose, UsageErrorsExitTwoWithTheUsageAndWriteNothing) {
         {{"check", files.hindi, "--text="}, "--text needs a file name"},
         {{"check", files.hindi, "--against", "Noto Sans Devanagari"}, "--against needs --text"},
         {{"preview", files.hindi, kKa, "--size", "12"}, "--size needs --against"},
-        {{"preview", files.hindi, kKa, "--against", "x", "--size", "3"},
-         "--size takes a pixel size 4..64, not \"3\""},
+        {{"preview", files.hindi, kKa, "--against", "x", "--size", "0"},
+         "--size takes a pixel size 1..64, not \"0\""},
     };
     const RunResult help = runLedfont({"--help"});
     const auto before = files.folder.snapshot();
