@@ -274,7 +274,7 @@ std::vector<Mismatch> comparePictures(const Columns& sign, const Columns& source
     const std::uint16_t headline = rowMask(rows.headlineFirst, rows.headlineLast);
     const Alignment a = align(sign, source, body, headline);
     std::vector<Mismatch> found;
-    if (!sign.empty() && headlineGap(sign, source, a, headline)) {
+    if (!sign.empty() && !source.empty() && headlineGap(sign, source, a, headline)) {
         found.push_back(Mismatch::HeadlineGap);
     }
     SignFindings signs;
