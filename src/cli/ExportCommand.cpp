@@ -60,8 +60,8 @@ Arguments parseExportArguments(std::span<const std::string> args) {
             once(nameSeen, "--name");
             if (!hexout::isCIdentifier(*name)) {
                 throw UsageError(
-                    "--name takes a C identifier (a letter or '_', then letters, digits and '_'), "
-                    "not \"" +
+                    "--name takes a C identifier (a letter, then letters, digits and '_'; C reserves "
+                    "names that start with '_'), not \"" +
                     displayValue(*name) + "\"");
             }
             parsed.exporting.name = *name;
@@ -102,6 +102,9 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
     out << hexout::imageSummary(written.image) << '\n';
     if (format == hexout::FirmwareFormat::Binary) {
         out << "base: " << hexout::hexAddress(written.image.address) << " (the address of the first byte)\n";
+    }
+    if (format == hexout::FirmwareFormat::Srec) {
+        out << hexout::srecSummary(written.srecAddressBytes) << '\n';
     }
     return kExitDone;
 }

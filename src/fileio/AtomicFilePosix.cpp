@@ -1,6 +1,7 @@
 // The POSIX half of writeFileAtomically.
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 
@@ -26,6 +27,31 @@ namespace {
     }
     failWithErrno(err, target);
 }
+
+// Holds back, while it lives, the signals that end a program (SIGINT, SIGTERM, SIGHUP, SIGQUIT) in the
+// calling thread; one that arrived meanwhile is delivered when it ends.
+class SignalsHeld {
+  public:
+    SignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+            sigaddset(&held, signal);
+        }
+        active_ = ::pthread_sigmask(SIG_BLOCK, &held, &before_) == 0;
+    }
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+    ~SignalsHeld() {
+        if (active_) {
+            ::pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+        }
+    }
+
+  private:
+    sigset_t before_{};
+    bool active_ = false;
+};
 
 // The new content is written to a file of its own beside the target and renamed over it when complete. On
 // Linux that file is first unnamed (O_TMPFILE), so a writer killed before the content is complete leaves
@@ -171,7 +197,9 @@ class TemporaryFile {
             failWithErrno(errno, target_);
         }
         // A link cannot replace a file, so the content takes a temporary name and is renamed over the target
-        // right away; only a kill between these two calls leaves the temporary behind.
+        // right away. The signals that end a program wait for the rename, so only SIGKILL between these
+        // two calls leaves the temporary behind (for the next write of the target to remove).
+        const SignalsHeld held;
         for (int i = 0; i < kMaxNameTries; ++i) {
             fs::path name = temporaryName(resolved, random_);
             if (linkTo(name)) {

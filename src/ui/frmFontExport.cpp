@@ -44,6 +44,9 @@ void frmFont::actExport_Triggered() {
             lines << QStringLiteral("base: ") + toQString(hexout::hexAddress(written.image.address)) +
                          QStringLiteral(" (the address of the first byte)");
         }
+        if (*format == hexout::FirmwareFormat::Srec) {
+            lines << toQString(hexout::srecSummary(written.srecAddressBytes));
+        }
         reportSink_(title, lines.join(QLatin1Char('\n')));
     });
 }
