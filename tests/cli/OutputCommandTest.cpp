@@ -33,6 +33,11 @@ TEST(LedfontOutput, AFailedWriteToStdoutFailsTheRunWithItsDescription) {
         EXPECT_EQ(run.status, 1) << args[0] << " " << args.size();
         EXPECT_EQ(run.err, "Disk full: standard output\n") << args[0] << " " << args.size();
     }
+    // Only the names are lost: the files are whole, as the documentation says.
+    ASSERT_EQ(runLedfont({"hex", font, "--kind", "hindi", "-o", folder / "again.hex"}).status, 0);
+    EXPECT_EQ(readFile(folder / "font.hex"), readFile(folder / "again.hex"));
+    EXPECT_EQ(runLedfont({"export", font, "--kind", "hindi", "--format", "bin"}, "/dev/full").status, 1);
+    EXPECT_EQ(fs::file_size(folder / "font.bin"), 4352u);
 #endif
 }
 
