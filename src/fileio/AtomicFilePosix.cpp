@@ -269,6 +269,41 @@ void removeDeadTemporaries(const fs::path& resolved) {
 
 }  // namespace
 
+bool isStream(const fs::path& target) {
+    struct stat info {};
+    return ::stat(target.c_str(), &info) == 0 && (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode));
+}
+
+void writeStream(const fs::path& target, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 && errno == ENXIO) {
+        fail(FileFailure::DeviceError, target, "no program reads from the pipe");
+    }
+    if (fd < 0) {
+        failWithErrno(errno, target);
+    }
+    // Blocking again, so that a full pipe waits for its reader rather than failing.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            failWithErrno(err, target);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (::close(fd) != 0 && errno != EINTR) {
+        failWithErrno(errno, target);
+    }
+}
+
 void refuseNoAccess(const fs::path& resolved, const fs::path& target) {
     if (::faccessat(AT_FDCWD, resolved.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {
         fail(FileFailure::PermissionDenied, target);

@@ -197,7 +197,9 @@ TEST(LedfontPreview, FailsOnABadFontOrOutputWritingNothing) {
         {{"preview", files.folder / "none.txt", kKa},
          "File not found: " + (files.folder / "none.txt").string()},
         {{"preview", files.hindi, "--kind", "jukta512", kKa},
-         "Input past end of file: " + files.hindi.string() + ", line 4352 (found 4352 of 18432 values)"},
+         "Input past end of file: " + files.hindi.string() +
+             ", line 4352 (found 4352 of 18432 values, as many as a Hindi font holds: --kind hindi reads "
+             "it)"},
     };
     if (compose::pngAvailable()) {
         // A path, not a TestPath, past the first name: made one again so it reads as a string on Windows too.

@@ -174,7 +174,7 @@ TEST(LedfontExport, NeverWritesOverTheFontAndFailsWithOneLine) {
                        {{"export", folder / "font.txt", "--format", "srec", "-o", folder / "nodir/x.srec"},
                         "Path not found: " + (folder / "nodir/x.srec").string()},
                        {{"export", folder / "font.txt", "--format", "bin", "-o", folder / "sub"},
-                        "Path/File access error: " + (folder / "sub").string()},
+                        "Path/File access error: " + (folder / "sub").string() + " (is a folder)"},
                    });
 }
 

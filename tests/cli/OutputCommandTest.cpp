@@ -5,6 +5,7 @@
 
 #include "CliTestSupport.h"
 #include "font/FontText.h"
+#include "hexout/HexRecords.h"
 
 namespace ledfont::test {
 namespace {
@@ -39,6 +40,32 @@ TEST(LedfontOutput, AFailedWriteToStdoutFailsTheRunWithItsDescription) {
     EXPECT_EQ(runLedfont({"export", font, "--kind", "hindi", "--format", "bin"}, "/dev/full").status, 1);
     EXPECT_EQ(fs::file_size(folder / "font.bin"), 4352u);
 #endif
+}
+
+// -o - puts the output on stdout and the lines beside it on stderr; a device is written as it stands; a
+// folder is said to be one.
+TEST(LedfontOutput, DashIsStandardOutputAndAFolderIsNamedSo) {
+    TempFolder folder;
+    const std::string font = folder / "font.txt";
+    FontTables tables = patternTables(false);
+    writeFile(font, formatFontText(tables));
+    fs::create_directory(folder / "dir");
+    const std::string image = "image: 4352 bytes at 0x9000-0xA0FF, CRC-32 0x";
+    const RunResult hex = runLedfont({"hex", font, "--kind", "hindi", "-o", "-"});
+    EXPECT_EQ(hex.out, hexout::buildHexText(tables));
+    EXPECT_EQ(hex.err, "");
+    const RunResult srec = runLedfont({"export", font, "--kind", "hindi", "--format", "srec", "-o", "-"});
+    EXPECT_TRUE(srec.out.starts_with("S00A00006C6564666F6E7409\r\nS113900")) << srec.out.substr(0, 40);
+    EXPECT_TRUE(srec.err.starts_with(image)) << srec.err;
+    EXPECT_EQ(runLedfont({"export", font, "--format", "c", "-o", "-"}).status, 2);
+    const RunResult intoFolder = runLedfont({"hex", font, "--kind", "hindi", "-o", folder / "dir"});
+    EXPECT_EQ(intoFolder.status, 1);
+    EXPECT_EQ(intoFolder.err, "Path/File access error: " + (folder / "dir").string() + " (is a folder)\n");
+#ifndef _WIN32
+    const RunResult device = runLedfont({"hex", font, "--kind", "hindi", "-o", "/dev/stdout"}, "/dev/null");
+    EXPECT_EQ(device.status, 0) << device.err;
+#endif
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"font.txt", "dir"}));
 }
 
 // No byte below 0x20 but the line ends, and no DEL.

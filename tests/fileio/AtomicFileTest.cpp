@@ -119,7 +119,7 @@ TEST(AtomicFile, UnusableTargetsFailAndChangeNothing) {
     fs::create_symlink("dir", folder / "link-to-dir");
     fs::create_symlink("b", folder / "a");
     fs::create_symlink("a", folder / "b");
-    cases.insert(cases.end(), {{folder / "pipe", FileFailure::NotAFile},
+    cases.insert(cases.end(), {{folder / "pipe", FileFailure::DeviceError},  // no program reads it
                                {folder / "link-to-dir", FileFailure::NotAFile},
                                {folder / "a", FileFailure::BadName}});  // a link loop
     names.insert({"pipe", "link-to-dir", "a", "b"});
@@ -133,6 +133,25 @@ TEST(AtomicFile, UnusableTargetsFailAndChangeNothing) {
 #ifndef _WIN32
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder / "pipe")));
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "link-to-dir")));
+#endif
+}
+
+// A pipe or a character device cannot be replaced; it is written as it stands.
+TEST(AtomicFile, WritesAPipeOrADeviceDirectly) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no FIFOs on Windows";
+#else
+    test::TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    const int reader = ::open((folder / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    writeFileAtomically(folder / "pipe", "abc");
+    char got[8] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 3);
+    EXPECT_STREQ(got, "abc");
+    ::close(reader);
+    writeFileAtomically("/dev/null", "abc");
+    EXPECT_EQ(folder.names(), std::set<std::string>{"pipe"});
 #endif
 }
 
