@@ -3,6 +3,8 @@
 #include <QProcess>
 
 #include "FontFileFixture.h"
+#include "hexout/FirmwareImage.h"
+#include "ui/FileListBox.h"
 #include "ui/MainWindow.h"
 
 namespace ledfont::ui {
@@ -35,7 +37,6 @@ TEST_F(FirmwareExportWindowTest, WritesTheFormatOfTheExtensionAsTheCommandLineTo
     ASSERT_TRUE(QDir(dir).mkdir("cli"));
     load("jukta.txt", FontKind::Jukta512);
     EXPECT_TRUE(action->isEnabled());
-    paintDarkCell();  // not stored, so not exported
     const auto before = shown();
 
     const struct {
@@ -76,6 +77,25 @@ TEST_F(FirmwareExportWindowTest, WritesTheFormatOfTheExtensionAsTheCommandLineTo
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(reports.empty());
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), files);
+}
+
+// The glyph on the canvas is stored first, as Save stores it, so the image holds it; the file list, showing
+// the folder written to, lists the new file.
+TEST_F(FirmwareExportWindowTest, StoresTheGlyphShownAndListsTheFileWritten) {
+    window.setSaveChooser([this](const QString&, const QString&) { return path("font.bin"); });
+    writeFont("jukta.txt", *makeFont(FontKind::Jukta512, 3));
+    load("jukta.txt", FontKind::Jukta512);
+    const auto bytesOf = [](const FontTables& font) {
+        const std::vector<std::uint8_t> image = hexout::firmwareImage(font).bytes;
+        return QByteArray(reinterpret_cast<const char*>(image.data()), static_cast<qsizetype>(image.size()));
+    };
+    const QByteArray loaded = bytesOf(window.editor().font());
+    paintDarkCell();
+    window.findChild<QAction*>("actExport")->trigger();
+    ASSERT_EQ(reports.size(), 1u) << messages.size();
+    EXPECT_NE(fileBytes(path("font.bin")), loaded);
+    EXPECT_EQ(fileBytes(path("font.bin")), bytesOf(window.editor().font()));
+    EXPECT_EQ(control<FileListBox>("File1")->findItems("font.bin", Qt::MatchExactly).size(), 1);
 }
 
 TEST(FirmwareExportMenu, ComesAfterMakeHexFileInTheFileMenu) {
