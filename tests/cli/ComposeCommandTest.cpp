@@ -125,7 +125,12 @@ TEST(LedfontPreview, ListsMissingCodePointsAndHalantFallbacksOnStderr) {
           "ledfont: no glyph for U+0041 \"A\" (2 times)\n"
           "ledfont: no glyph for U+200D \"\u200D\" (1 time)\n"
           "ledfont: no conjunct glyph for " +
-              kaNa + " (U+0915 U+094D U+0928), drawn with the halant (2 times)\n"}});
+              kaNa + " (U+0915 U+094D U+0928), drawn with the halant (2 times)\n"},
+         // GA (U+0917) is an empty glyph, which check --text warns about too.
+         {{"preview", files.jukta, "--kind", "jukta512", kKa + "\u0917\u0917"},
+          0,
+          rows(20, {{0, "####................"}}),
+          "ledfont: glyph 23 (Code: 017) is empty, drawn 2 times\n"}});
 }
 
 TEST(LedfontPreview, WarnsWhenTheTextIsWiderThanThePanels) {
