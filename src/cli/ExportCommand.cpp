@@ -60,8 +60,7 @@ Arguments parseExportArguments(std::span<const std::string> args) {
             once(nameSeen, "--name");
             if (!hexout::isCIdentifier(*name)) {
                 throw UsageError(
-                    "--name takes a C identifier (a letter, then letters, digits and '_'; C reserves "
-                    "names that start with '_'), not \"" +
+                    "--name takes a C identifier starting with a letter (C reserves a leading '_'), not \"" +
                     displayValue(*name) + "\"");
             }
             parsed.exporting.name = *name;

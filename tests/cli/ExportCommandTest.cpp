@@ -121,17 +121,13 @@ TEST(LedfontExport, BadArgumentsAreUsageErrorsAndWriteNothing) {
         {{"export", font, "--format", "hex"}, "--format takes c, bin or srec, not \"hex\""},
         {{"export", font, "--format", "c", "--format", "c"}, "--format given twice"},
         {{"export", font, "--format", "c", "--name", "1font"},
-         "--name takes a C identifier (a letter, then letters, digits and '_'; C reserves names that start "
-         "with '_'), not \"1font\""},
+         "--name takes a C identifier starting with a letter (C reserves a leading '_'), not \"1font\""},
         {{"export", font, "--format", "c", "--name", "my-font"},
-         "--name takes a C identifier (a letter, then letters, digits and '_'; C reserves names that start "
-         "with '_'), not \"my-font\""},
+         "--name takes a C identifier starting with a letter (C reserves a leading '_'), not \"my-font\""},
         {{"export", font, "--format", "c", "--name", "__x"},
-         "--name takes a C identifier (a letter, then letters, digits and '_'; C reserves names that start "
-         "with '_'), not \"__x\""},
+         "--name takes a C identifier starting with a letter (C reserves a leading '_'), not \"__x\""},
         {{"export", font, "--format", "c", "--name", ""},
-         "--name takes a C identifier (a letter, then letters, digits and '_'; C reserves names that start "
-         "with '_'), not \"\""},
+         "--name takes a C identifier starting with a letter (C reserves a leading '_'), not \"\""},
         {{"export", font, "--format", "bin", "--name", "f"}, "--name goes with --format c"},
         {{"export", font, "--format", "bin", "-o", ""}, "-o needs a file name"},
         {{"export", font, "--format", "bin", "--kind", "big"}, "--kind takes hindi or jukta512, not \"big\""},

@@ -136,25 +136,6 @@ TEST(AtomicFile, UnusableTargetsFailAndChangeNothing) {
 #endif
 }
 
-// A pipe or a character device cannot be replaced; it is written as it stands.
-TEST(AtomicFile, WritesAPipeOrADeviceDirectly) {
-#ifdef _WIN32
-    GTEST_SKIP() << "no FIFOs on Windows";
-#else
-    test::TempFolder folder;
-    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
-    const int reader = ::open((folder / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
-    ASSERT_GE(reader, 0);
-    writeFileAtomically(folder / "pipe", "abc");
-    char got[8] = {};
-    EXPECT_EQ(::read(reader, got, sizeof got), 3);
-    EXPECT_STREQ(got, "abc");
-    ::close(reader);
-    writeFileAtomically("/dev/null", "abc");
-    EXPECT_EQ(folder.names(), std::set<std::string>{"pipe"});
-#endif
-}
-
 // The rename would replace a file that cannot be written in place; it must be refused, as an in-place
 // writer is, also for the superuser (whom the kernel's access check lets write anything).
 TEST(AtomicFile, RefusesATargetThatMayNotBeWritten) {

@@ -62,20 +62,9 @@ TEST(FieldReader, SplitsFieldsAndCountsLines) {
         {"blanks after the last line end", "1\r\n  ", {{"1", 1}, {"", 2}}, 2},
         {"NUL is an ordinary byte", std::string{'1', '\0', '2'}, {{std::string{'1', '\0', '2'}, 1}}, 1},
         {"quotes are ordinary bytes", "\"1,2\"", {{"\"1", 1}, {"2\"", 1}}, 1},
-        {"byte order mark skipped",
-         "\xEF\xBB\xBF"
-         "8\r\n0",
-         {{"8", 1}, {"0", 2}},
-         2},
+        {"byte order mark skipped", "\xEF\xBB\xBF 8\r\n0", {{"8", 1}, {"0", 2}}, 2},
         {"only a byte order mark", "\xEF\xBB\xBF", {}, 1},
-        {"a mark after the start is data",
-         "1,\xEF\xBB\xBF"
-         "2",
-         {{"1", 1},
-          {"\xEF\xBB\xBF"
-           "2",
-           1}},
-         1},
+        {"a mark after the start is data", "1,\xEF\xBB\xBF", {{"1", 1}, {"\xEF\xBB\xBF", 1}}, 1},
         {"fields around eight bytes long",
          "1234567,12345678,123456789\r\n ab ,c d,\te\t,,\r\n",
          {{"1234567", 1},

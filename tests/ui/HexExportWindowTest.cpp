@@ -1,9 +1,7 @@
-#include <QAction>
 #include <QFile>
 #include <QProcess>
 
 #include "FontFileFixture.h"
-#include "ui/FileListBox.h"
 
 namespace ledfont::ui {
 namespace {
@@ -44,20 +42,6 @@ TEST_F(HexExportWindowTest, ExportEqualsTheCommandLineToolAndChangesNothingElse)
     EXPECT_EQ(*shown(), *before);
     EXPECT_EQ(fileBytes(path("hindi.hex")).count('\n'), 273);
     EXPECT_EQ(fileBytes(path("hindi.hex")), cliHex("hindi.txt", "hindi"));
-    EXPECT_TRUE(messages.empty());
-}
-
-// What the window writes in the folder shown is listed at once, the file chosen staying chosen.
-TEST_F(HexExportWindowTest, TheFileListShowsTheFilesWritten) {
-    writeFont("font.txt", *makeFont(FontKind::Hindi, 3));
-    load("font.txt", FontKind::Hindi);
-    auto* list = control<FileListBox>("File1");
-    click("cmdConvertToHex");
-    EXPECT_EQ(list->findItems("font.hex", Qt::MatchExactly).size(), 1);
-    EXPECT_EQ(list->fileName(), "font.txt");
-    window.setSaveChooser([this](const QString&, const QString&) { return path("copy.txt"); });
-    window.findChild<QAction*>("actSaveAs")->trigger();
-    EXPECT_EQ(list->findItems("copy.txt", Qt::MatchExactly).size(), 1);
     EXPECT_TRUE(messages.empty());
 }
 
