@@ -78,8 +78,8 @@ FontTables readFont(const std::string& path, FontReading& reading) {
             throw;
         }
         ErrorPlace place = e.place();
-        place.note += std::string(place.note.empty() ? "" : ", ") +
-                      "as many as a Hindi font holds: " + "--kind hindi reads it";
+        place.note += place.note.empty() ? "" : ", ";
+        place.note += "as many as a Hindi font holds: --kind hindi reads it";
         throw Error(e.code(), place);
     }
     if (reading.valuesFollow && reading.fieldsCounted == 0) {
