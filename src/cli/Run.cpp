@@ -34,8 +34,8 @@ bool onReadOnlyFileSystem(const std::filesystem::path& path) {
 }
 #endif
 
-// The description stays first, as the editor shows it; the command line adds in words what the user can
-// act on: the file is a folder, or the file system is read-only (not merely this file).
+// The error's conventional text stays first, as the editor shows it; the command line adds in words what
+// the user can act on: the file is a folder, or the file system is read-only (not merely this file).
 Error inPlainWords(const Error& e) {
     const ErrorPlace& place = e.place();
     if (place.path.empty() || !place.note.empty()) {
