@@ -100,8 +100,9 @@ inline ModelFields splitFields(std::string_view in, std::size_t limit = SIZE_MAX
     ModelFields out;
     out.fields.reserve(std::min(limit, in.size() + 1));
     long line = 1;
-    std::size_t start = 0;
-    std::size_t i = 0;
+    // A UTF-8 byte order mark at the very start is no part of the first field.
+    std::size_t start = in.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    std::size_t i = start;
     auto close = [&](std::size_t stop, std::size_t after) {
         out.fields.push_back({std::string(trimmed(in.substr(start, stop - start))), line, after});
     };

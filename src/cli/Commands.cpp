@@ -12,6 +12,7 @@
 #include "font/FontPath.h"
 #include "font/GlyphText.h"
 #include "hexout/HexFile.h"
+#include "hexout/HexRecords.h"
 
 namespace ledfont::cli {
 
@@ -29,6 +30,11 @@ void refuseSameFile(const std::string& input, const std::string& output, const c
 int runHex(const Arguments& args, std::ostream& out, std::ostream& err) {
     FontReading reading = chooseKind(args.paths[0], args.kind);
     FontTables tables = readFont(args.paths[0], reading);
+    if (args.output == kStandardOutput) {
+        tellReading(args.paths[0], reading, err);
+        out << hexout::buildHexText(tables);
+        return kExitDone;
+    }
     const std::filesystem::path target =
         args.output.empty() ? hexout::writeHexFile(tables) : hexout::writeHexFile(tables, args.output);
     tellReading(args.paths[0], reading, err);

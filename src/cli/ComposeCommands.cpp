@@ -14,6 +14,7 @@
 #include "compose/Warnings.h"
 #include "font/ErrorPlaces.h"
 #include "font/FontPath.h"
+#include "font/GlyphCode.h"
 #include "font/InputFile.h"
 
 namespace ledfont::cli {
@@ -106,6 +107,10 @@ int runPreview(const Arguments& args, std::ostream& out, std::ostream& err) {
         err << "ledfont: the text is " << strip.width() << " columns wide, wider than " << args.panels
             << (args.panels == 1 ? " panel" : " panels") << " (" << args.panels * kPanelColumns
             << " columns)\n";
+    }
+    for (const compose::GlyphWarning& w : emptyGlyphsDrawn(tables, reading.kind, findings.uses)) {
+        err << "ledfont: glyph " << w.glyph << " (" << glyphCode(reading.kind, w.glyph)
+            << ") is empty, drawn " << times(w.detail) << "\n";
     }
     return kExitDone;
 }

@@ -60,8 +60,7 @@ Arguments parseExportArguments(std::span<const std::string> args) {
             once(nameSeen, "--name");
             if (!hexout::isCIdentifier(*name)) {
                 throw UsageError(
-                    "--name takes a C identifier (a letter or '_', then letters, digits and '_'), "
-                    "not \"" +
+                    "--name takes a C identifier starting with a letter (C reserves a leading '_'), not \"" +
                     displayValue(*name) + "\"");
             }
             parsed.exporting.name = *name;
@@ -84,14 +83,39 @@ Arguments parseExportArguments(std::span<const std::string> args) {
     if (nameSeen && *parsed.exporting.format != hexout::FirmwareFormat::C) {
         throw UsageError("--name goes with --format c");
     }
+    if (parsed.output == kStandardOutput && *parsed.exporting.format == hexout::FirmwareFormat::C) {
+        throw UsageError("-o - takes one file, and --format c writes two");
+    }
     return parsed;
 }
+
+namespace {
+
+// The binary or the S-records on `out`; the lines about the image go to `err`, so that `out` holds only them.
+int exportToStandardOutput(const FontTables& tables, hexout::FirmwareFormat format, std::ostream& out,
+                           std::ostream& err) {
+    const hexout::FirmwareImage image = hexout::firmwareImage(tables);
+    if (format == hexout::FirmwareFormat::Binary) {
+        out.write(reinterpret_cast<const char*>(image.bytes.data()),
+                  static_cast<std::streamsize>(image.bytes.size()));
+    } else {
+        out << hexout::buildSrecText(image);
+    }
+    err << hexout::imageSummary(image) << '\n';
+    return kExitDone;
+}
+
+}  // namespace
 
 int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
     const std::string& font = args.paths[0];
     const hexout::FirmwareFormat format = *args.exporting.format;
     FontReading reading = chooseKind(font, args.kind);
     const FontTables tables = readFont(font, reading);
+    if (args.output == kStandardOutput) {
+        tellReading(font, reading, err);
+        return exportToStandardOutput(tables, format, out, err);
+    }
     const std::string output = args.output.empty() ? hexout::firmwareFileName(font, format) : args.output;
     const std::string name = args.exporting.name.empty() ? hexout::cNameForFont(font) : args.exporting.name;
     const hexout::FirmwareOutput written = hexout::writeFirmwareFiles(tables, format, output, name);
@@ -102,6 +126,9 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err) {
     out << hexout::imageSummary(written.image) << '\n';
     if (format == hexout::FirmwareFormat::Binary) {
         out << "base: " << hexout::hexAddress(written.image.address) << " (the address of the first byte)\n";
+    }
+    if (format == hexout::FirmwareFormat::Srec) {
+        out << hexout::srecSummary(written.srecAddressBytes) << '\n';
     }
     return kExitDone;
 }

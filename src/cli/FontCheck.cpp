@@ -212,7 +212,10 @@ std::vector<std::string> textWarnings(const TextFindings& findings, int panels) 
 std::vector<std::string> fontWarnings(const FontTables& tables, FontKind kind, const std::vector<int>& uses) {
     using compose::WarningKind;
     std::vector<std::pair<WarningKind, std::vector<std::string>>> sorts;
-    for (const compose::GlyphWarning& w : compose::glyphWarnings(tables, kind, uses)) {
+    std::vector<compose::GlyphWarning> found = compose::glyphWarnings(tables, kind);
+    const std::vector<compose::GlyphWarning> empty = emptyGlyphsDrawn(tables, kind, uses);
+    found.insert(found.end(), empty.begin(), empty.end());
+    for (const compose::GlyphWarning& w : found) {
         if (sorts.empty() || sorts.back().first != w.kind) {
             sorts.emplace_back(w.kind, std::vector<std::string>{});
         }

@@ -1,7 +1,6 @@
 #include "cli/FontLoad.h"
 
 #include "font/Error.h"
-#include "font/FontDocument.h"
 #include "font/FontPath.h"
 #include "font/FontText.h"
 
@@ -15,10 +14,10 @@ constexpr std::size_t valuesOf(FontKind kind) {
 
 constexpr std::size_t kJuktaValues = valuesOf(FontKind::Jukta512);
 
-// The fields of `path` up to kCountLimit, or 0 when it cannot be read.
-std::size_t countFields(const std::string& path) {
+// The fields of the file up to kCountLimit, or 0 when it cannot be read.
+std::size_t countFields(OpenFontFile& file) {
     try {
-        return countFontFile(pathFromUtf8(path), kCountLimit);
+        return file.countFields(kCountLimit);
     } catch (const Error&) {
         return 0;
     }
@@ -51,19 +50,42 @@ FontReading chooseKind(const std::string& path, std::optional<FontKind> given) {
         reading.kindGiven = true;
         return reading;
     }
-    reading.fieldsCounted = countFields(path);
+    try {
+        reading.file = std::make_shared<OpenFontFile>(pathFromUtf8(path));
+        reading.fieldsCounted = countFields(*reading.file);
+    } catch (const Error&) {
+        // Counted as nothing; the read that follows opens the file again and says why it cannot.
+    }
     reading.kind = reading.fieldsCounted >= kJuktaValues ? FontKind::Jukta512 : FontKind::Hindi;
     return reading;
 }
 
 FontTables readFont(const std::string& path, FontReading& reading) {
-    FontDocument document;
-    document.setFontFile(path);
-    reading.valuesFollow = document.load(path, reading.kind);
-    if (reading.valuesFollow && reading.fieldsCounted == 0) {
-        reading.fieldsCounted = countFields(path);
+    if (!reading.file) {
+        reading.file = std::make_shared<OpenFontFile>(pathFromUtf8(path));
     }
-    return document.tables();
+    FontTables tables;
+    tables.FontFile = path;
+    try {
+        // Everything is read and converted before the first byte is stored, as the editor's load does.
+        const std::vector<std::uint8_t> values = reading.file->readValues(reading.kind, reading.valuesFollow);
+        storeFontValues(tables, reading.kind, values);
+        tables.JuktaMode = reading.kind == FontKind::Jukta512;
+    } catch (const Error& e) {
+        // A Hindi font read with --kind jukta512 ends early; the count says which kind it is.
+        if (e.code() != ErrorCode::InputPastEndOfFile || reading.kind != FontKind::Jukta512 ||
+            countFields(*reading.file) != valuesOf(FontKind::Hindi)) {
+            throw;
+        }
+        ErrorPlace place = e.place();
+        place.note += place.note.empty() ? "" : ", ";
+        place.note += "as many as a Hindi font holds: --kind hindi reads it";
+        throw Error(e.code(), place);
+    }
+    if (reading.valuesFollow && reading.fieldsCounted == 0) {
+        reading.fieldsCounted = countFields(*reading.file);
+    }
+    return tables;
 }
 
 std::string readingNote(const FontReading& reading) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "font/FontTables.h"
+#include "font/FontText.h"
 
 namespace ledfont::cli {
 
@@ -15,6 +17,8 @@ struct FontReading {
     bool kindGiven = false;
     std::size_t fieldsCounted = 0;  // the file's fields up to kCountLimit; 0 when not counted
     bool valuesFollow = false;      // the file goes on after the values the kind holds
+    // The file as chooseKind opened it to count, for readFont to read without opening it again.
+    std::shared_ptr<OpenFontFile> file;
 };
 
 // Counting stops one field past a Jukta512 font, so a huge file costs what a font costs.
@@ -29,8 +33,9 @@ std::string fontKindName(FontKind kind);
 FontReading chooseKind(const std::string& path, std::optional<FontKind> given);
 
 // The tables as the editor holds them after choosing `path` and loading it as `reading.kind`, by the same
-// load: FontFile set, the values stored, JuktaMode set by the kind. Sets valuesFollow, and counts the fields
-// when they follow and were not counted yet. Throws the reader's Error, with the path.
+// reader: FontFile set, the values stored, JuktaMode set by the kind. Sets valuesFollow, and counts the
+// fields when they follow and were not counted yet; the file is opened once for all of it. Throws the
+// reader's Error, with the path.
 FontTables readFont(const std::string& path, FontReading& reading);
 
 // One line on how the font was read, for the user: the kind chosen when none was given, and values the kind

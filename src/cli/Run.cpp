@@ -1,6 +1,9 @@
 #include "cli/Run.h"
 
 #include <unistd.h>
+#ifndef _WIN32
+#include <sys/statvfs.h>
+#endif
 
 #include <exception>
 #include <filesystem>
@@ -20,6 +23,43 @@
 namespace ledfont::cli {
 
 namespace {
+
+#ifndef _WIN32
+// The file system holding `path`, or the folder it would be made in, is mounted read-only.
+bool onReadOnlyFileSystem(const std::filesystem::path& path) {
+    struct statvfs info {};
+    std::error_code ec;
+    const std::filesystem::path where =
+        std::filesystem::exists(path, ec) || !path.has_parent_path() ? path : path.parent_path();
+    return ::statvfs(where.c_str(), &info) == 0 && (info.f_flag & ST_RDONLY) != 0;
+}
+#endif
+
+// The error's conventional text stays first, as the editor shows it; the command line adds in words what
+// the user can act on: the file is a folder, or the file system is read-only (not merely this file).
+Error inPlainWords(const Error& e) {
+    const ErrorPlace& place = e.place();
+    if (place.path.empty() || !place.note.empty()) {
+        return e;
+    }
+    const std::filesystem::path path = pathFromUtf8(place.path);
+    std::error_code ec;
+    std::string words;
+    if (e.code() == ErrorCode::PathFileAccessError && std::filesystem::is_directory(path, ec)) {
+        words = "is a folder";
+    }
+#ifndef _WIN32
+    if (e.code() == ErrorCode::PermissionDenied && onReadOnlyFileSystem(path)) {
+        words = "read-only file system";
+    }
+#endif
+    if (words.empty()) {
+        return e;
+    }
+    ErrorPlace worded = place;
+    worded.note = words;
+    return Error(e.code(), worded);
+}
 
 int dispatch(const Arguments& args, std::ostream& out, std::ostream& err) {
     switch (args.command) {
@@ -63,7 +103,7 @@ int run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
         err << "ledfont: " << e.what() << '\n' << usageText();
         return kExitUsage;
     } catch (const Error& e) {
-        err << e.what() << '\n';
+        err << inPlainWords(e).what() << '\n';
     } catch (const import::SourceError& e) {
         // A font to draw from that cannot be read: its own words, with its path.
         err << e.what() << '\n';

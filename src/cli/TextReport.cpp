@@ -56,6 +56,14 @@ compose::Strip addLine(TextFindings& findings, const compose::ComposeFont& font,
     return strip;
 }
 
+std::vector<compose::GlyphWarning> emptyGlyphsDrawn(const FontTables& tables, FontKind kind,
+                                                    const std::vector<int>& uses) {
+    std::vector<compose::GlyphWarning> empty = compose::glyphWarnings(tables, kind, uses);
+    std::erase_if(
+        empty, [](const compose::GlyphWarning& w) { return w.kind != compose::WarningKind::EmptyGlyphUsed; });
+    return empty;
+}
+
 std::string codeName(char32_t code) {
     return codePointName(code) + " \"" + displayValue(compose::encodeUtf8(code)) + "\"";
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "compose/Compose.h"
+#include "compose/Warnings.h"
 
 namespace ledfont::cli {
 
@@ -38,6 +39,12 @@ constexpr int kPanelColumns = 32;
 // Composes `line`, number `lineNumber`, and adds what it found; `panels` 0 means no sign width to keep to.
 compose::Strip addLine(TextFindings& findings, const compose::ComposeFont& font, std::u32string_view line,
                        int lineNumber, int panels);
+
+// The empty glyphs a composed text draws, `uses` counting how often each is drawn (compose's EmptyGlyphUsed
+// warnings, detail: the count). With TextFindings' missing code points, halant fallbacks and wide lines this
+// is the set of text warnings that check --text and preview both report.
+std::vector<compose::GlyphWarning> emptyGlyphsDrawn(const FontTables& tables, FontKind kind,
+                                                    const std::vector<int>& uses);
 
 // "U+0041 "A"": the code point and the character itself, control characters escaped.
 std::string codeName(char32_t code);

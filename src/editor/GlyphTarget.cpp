@@ -106,6 +106,11 @@ std::variant<int, std::string> glyphTarget(std::string_view text, FontKind kind,
         } else {
             index = code;
         }
+    } else if (text.starts_with("U+") || text.starts_with("u+")) {
+        // A code point as Unicode writes it: glyph i is U+0900 + i in either kind.
+        if (const auto code = number(text.substr(2), 16)) {
+            index = *code - static_cast<int>(compose::kFirstCode);
+        }
     } else if (text.starts_with("0x") || text.starts_with("0X")) {
         index = number(text.substr(2), 16);
     } else {
@@ -113,8 +118,8 @@ std::variant<int, std::string> glyphTarget(std::string_view text, FontKind kind,
     }
     if (!index) {
         return joined({"\"", text,
-                       "\" is no glyph: give an index (21 or 0x15), a code (Code: 0915), a Devanagari letter "
-                       "or a conjunct"});
+                       "\" is no glyph: give an index (21 or 0x15), a code (Code: 0915 or U+0915), a "
+                       "Devanagari letter or a conjunct"});
     }
     if (*index < 0 || *index >= count) {
         return joined({"There is no such glyph in a ", kind == FontKind::Hindi ? "Hindi" : "Jukta512",

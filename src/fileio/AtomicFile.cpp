@@ -98,6 +98,12 @@ void writeFileAtomically(const fs::path& target, std::string_view bytes) {
     if (namesNoFile(target)) {
         fail(FileFailure::BadName, target);
     }
+    // A pipe or a terminal (also as /dev/stdout, whose link names no path) cannot be replaced, and holds no
+    // old content to keep: it is written as it stands.
+    if (isStream(target)) {
+        writeStream(target, bytes);
+        return;
+    }
     fs::file_status status;
     const fs::path resolved = resolveLinks(target, status);
     const std::optional<fs::perms> perms = existingFilePerms(status, target);

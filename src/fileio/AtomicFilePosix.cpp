@@ -1,6 +1,7 @@
 // The POSIX half of writeFileAtomically.
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 
@@ -26,6 +27,31 @@ namespace {
     }
     failWithErrno(err, target);
 }
+
+// Holds back, while it lives, the signals that end a program (SIGINT, SIGTERM, SIGHUP, SIGQUIT) in the
+// calling thread; one that arrived meanwhile is delivered when it ends.
+class SignalsHeld {
+  public:
+    SignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+            sigaddset(&held, signal);
+        }
+        active_ = ::pthread_sigmask(SIG_BLOCK, &held, &before_) == 0;
+    }
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+    ~SignalsHeld() {
+        if (active_) {
+            ::pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+        }
+    }
+
+  private:
+    sigset_t before_{};
+    bool active_ = false;
+};
 
 // The new content is written to a file of its own beside the target and renamed over it when complete. On
 // Linux that file is first unnamed (O_TMPFILE), so a writer killed before the content is complete leaves
@@ -171,7 +197,9 @@ class TemporaryFile {
             failWithErrno(errno, target_);
         }
         // A link cannot replace a file, so the content takes a temporary name and is renamed over the target
-        // right away; only a kill between these two calls leaves the temporary behind.
+        // right away. The signals that end a program wait for the rename, so only SIGKILL between these
+        // two calls leaves the temporary behind (for the next write of the target to remove).
+        const SignalsHeld held;
         for (int i = 0; i < kMaxNameTries; ++i) {
             fs::path name = temporaryName(resolved, random_);
             if (linkTo(name)) {
@@ -240,6 +268,41 @@ void removeDeadTemporaries(const fs::path& resolved) {
 }
 
 }  // namespace
+
+bool isStream(const fs::path& target) {
+    struct stat info {};
+    return ::stat(target.c_str(), &info) == 0 && (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode));
+}
+
+void writeStream(const fs::path& target, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 && errno == ENXIO) {
+        fail(FileFailure::DeviceError, target, "no program reads from the pipe");
+    }
+    if (fd < 0) {
+        failWithErrno(errno, target);
+    }
+    // Blocking again, so that a full pipe waits for its reader rather than failing.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            failWithErrno(err, target);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (::close(fd) != 0 && errno != EINTR) {
+        failWithErrno(errno, target);
+    }
+}
 
 void refuseNoAccess(const fs::path& resolved, const fs::path& target) {
     if (::faccessat(AT_FDCWD, resolved.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {

@@ -26,6 +26,14 @@ fs::path folderOf(const fs::path& path);
 // A name beside the target that no other writer uses: the target's name, a dot prefix and a random part.
 fs::path temporaryName(const fs::path& path, std::mt19937_64& random);
 
+// True when `target`, its links followed, is a FIFO or a character device (a terminal, /dev/null); never
+// on Windows.
+bool isStream(const fs::path& target);
+
+// Writes `bytes` to such a target directly; one with no reader (a FIFO nobody opened) fails at once
+// instead of waiting.
+void writeStream(const fs::path& target, std::string_view bytes);
+
 // Refuses to replace a file the system's access check says this user may not write.
 void refuseNoAccess(const fs::path& resolved, const fs::path& target);
 

@@ -149,6 +149,15 @@ class TemporaryFile {
 // this step reflect it.
 void refuseNoAccess(const fs::path&, const fs::path&) {}
 
+// Windows has no FIFOs on disk, and its devices are no paths this program takes.
+bool isStream(const fs::path&) {
+    return false;
+}
+
+void writeStream(const fs::path& target, std::string_view) {
+    fail(FileFailure::NotAFile, target);
+}
+
 // The new file keeps the other attributes a new file gets.
 void writeResolved(const fs::path& resolved, const fs::path& target, std::string_view bytes, bool,
                    fs::perms) {

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "font/Error.h"
 #include "font/TextToByte.h"
@@ -98,6 +99,15 @@ bool FieldReader::fill() {
     if (end_ == 0) {
         atEnd_ = true;
         return false;
+    }
+    // Notepad starts a UTF-8 file with a byte order mark; it is no part of the first field.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (!started_) {
+        started_ = true;
+        if (std::string_view(buffer_.data(), end_).starts_with(kByteOrderMark)) {
+            pos_ = kByteOrderMark.size();
+            return pos_ != end_ || fill();
+        }
     }
     return true;
 }

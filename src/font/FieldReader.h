@@ -10,7 +10,8 @@
 namespace ledfont {
 
 // Sequential field input of font text. Fields are separated by a comma or a line end; CR LF, LF and CR each
-// count as one line end, and blanks (space, tab) around a field are dropped. A file that ends with a line end
+// count as one line end, and blanks (space, tab) around a field are dropped. A UTF-8 byte order mark at the
+// very start is skipped. A file that ends with a line end
 // has no empty field after it; an empty file has no field; a comma always separates two fields, so "1," holds
 // "1" and "". The input is read through a fixed-size buffer and never further than the fields asked for need,
 // so a huge file with a good start costs what its start costs, and one without separators what its first
@@ -77,6 +78,7 @@ class FieldReader {
     bool fieldAfterComma_ = false;
     bool cut_ = false;
     bool skipRest_ = false;  // the field last returned was cut and its rest not yet read
+    bool started_ = false;   // the first bytes were read, and a byte order mark before them skipped
 };
 
 }  // namespace ledfont

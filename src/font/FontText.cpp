@@ -171,6 +171,28 @@ std::size_t countFontFile(const std::filesystem::path& path, std::size_t limit) 
     });
 }
 
+OpenFontFile::OpenFontFile(const std::filesystem::path& path)
+    : path_(path), in_(withPathOnError(path, [&] { return openInputFile(path); })) {}
+
+std::istream& OpenFontFile::fromStart() {
+    in_.clear();
+    in_.seekg(0);
+    return in_;
+}
+
+std::size_t OpenFontFile::countFields(std::size_t limit) {
+    return withPathOnError(path_, [&] { return countFontFields(fromStart(), limit); });
+}
+
+std::vector<std::uint8_t> OpenFontFile::readValues(FontKind kind, bool& moreFollow) {
+    return withPathOnError(path_, [&] {
+        const std::size_t size = fileBufferSize(path_);
+        auto buffer = std::make_unique_for_overwrite<char[]>(size);
+        FieldReader reader(fromStart(), {buffer.get(), size});
+        return ledfont::readValues(reader, kind, moreFollow);
+    });
+}
+
 void storeFontValues(FontTables& tables, FontKind kind, std::span<const std::uint8_t> values) {
     if (values.size() != static_cast<std::size_t>(valueCount(kind))) {
         throw Error(ErrorCode::SubscriptOutOfRange);

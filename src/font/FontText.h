@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <istream>
 #include <span>
 #include <string>
@@ -39,6 +40,22 @@ std::vector<std::uint8_t> readFontFile(const std::filesystem::path& path, FontKi
 
 // countFontFields on a file; every error carries the path.
 std::size_t countFontFile(const std::filesystem::path& path, std::size_t limit);
+
+// A font file opened once and read from its start as often as needed: counting its fields to choose the
+// kind, then reading that kind's values, cost one open. Every error carries the path.
+class OpenFontFile {
+  public:
+    explicit OpenFontFile(const std::filesystem::path& path);
+
+    std::size_t countFields(std::size_t limit);
+    std::vector<std::uint8_t> readValues(FontKind kind, bool& moreFollow);
+
+  private:
+    std::istream& fromStart();
+
+    std::filesystem::path path_;
+    std::ifstream in_;
+};
 
 // Puts a complete, already converted set of values into FontData rows 0..127 or 0..511, bytes 0..33, and for
 // Jukta512 into JuktaData rows 0..511, bytes 0..1. Nothing else changes (not JuktaMode, not CurChar), so a

@@ -1,5 +1,6 @@
 #include "hexout/FirmwareFile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -22,11 +23,6 @@ std::string lowerCase(std::string_view text) {
         }
     }
     return lower;
-}
-
-std::string_view fileNameOf(std::string_view path) {
-    const std::size_t start = path.find_last_of("/\\");
-    return path.substr(start == std::string_view::npos ? 0 : start + 1);
 }
 
 // A header-name may not hold a quote, a backslash or an apostrophe (the C standard leaves their meaning
@@ -121,12 +117,18 @@ std::string firmwareFileName(const std::string& fontFile, FirmwareFormat format)
 }
 
 std::pair<std::string, std::string> cFileNames(const std::string& output) {
-    const std::string_view name = fileNameOf(output);
-    std::string stem = output;
-    if (name.size() > 2 && (name.ends_with(".c") || name.ends_with(".h"))) {
-        stem.resize(stem.size() - 2);
+    const std::string name = lowerCase(fileNameOf(output));
+    if (name.size() <= 2 || !(name.ends_with(".c") || name.ends_with(".h"))) {
+        return {output + ".c", output + ".h"};
     }
-    return {stem + ".c", stem + ".h"};
+    // The name given stays as spelt; its partner gets a lower-case extension (.C is C++ to GCC).
+    const std::string stem = output.substr(0, output.size() - 2);
+    return name.ends_with(".c") ? std::pair(output, stem + ".h") : std::pair(stem + ".c", output);
+}
+
+int srecAddressBytesOfFileName(std::string_view fileName) {
+    const std::string name = lowerCase(fileNameOf(fileName));
+    return name.ends_with(".s19") ? 2 : name.ends_with(".s28") ? 3 : name.ends_with(".s37") ? 4 : 0;
 }
 
 FirmwareOutput writeFirmwareFiles(const FontTables& tables, FirmwareFormat format, const std::string& output,
@@ -152,7 +154,9 @@ FirmwareOutput writeFirmwareFiles(const FontTables& tables, FirmwareFormat forma
             result.files[0],
             std::string_view(reinterpret_cast<const char*>(image.bytes.data()), image.bytes.size()));
     } else {
-        writeFileAtomically(result.files[0], buildSrecText(image));
+        result.srecAddressBytes =
+            std::max(srecAddressBytesOfFileName(output), shortestSrecAddressBytes(image));
+        writeFileAtomically(result.files[0], buildSrecText(image, result.srecAddressBytes));
     }
     return result;
 }

@@ -169,6 +169,16 @@ std::string fileComment(const FirmwareImage& image) {
 
 }  // namespace
 
+std::string_view fileNameOf(std::string_view path) {
+    // A backslash separates folders only on Windows; elsewhere it is part of the name.
+#ifdef _WIN32
+    const std::size_t start = path.find_last_of("/\\");
+#else
+    const std::size_t start = path.find_last_of('/');
+#endif
+    return path.substr(start == std::string_view::npos ? 0 : start + 1);
+}
+
 FirmwareImage firmwareImage(const FontTables& tables) {
     FirmwareImage image;
     image.kind = kindOf(tables.JuktaMode);
@@ -194,7 +204,21 @@ std::string imageSummary(const FirmwareImage& image) {
            hexRange(image.address, image.last()) + ", CRC-32 0x" + crc;
 }
 
-std::string buildSrecText(const FirmwareImage& image) {
+int shortestSrecAddressBytes(const FirmwareImage& image) {
+    const std::uint32_t last = image.bytes.empty() ? image.address : image.last();
+    return last <= 0xFFFF ? 2 : last <= 0xFFFFFF ? 3 : 4;
+}
+
+std::string srecSummary(int addressBytes) {
+    return "records: S" + std::to_string(addressBytes - 1) + " (" + std::to_string(8 * addressBytes) +
+           "-bit addresses)";
+}
+
+std::string buildSrecText(const FirmwareImage& image, int addressBytes) {
+    // A field too short for the image would wrap its addresses; the shortest that holds them wins then.
+    addressBytes = std::clamp(std::max(addressBytes, shortestSrecAddressBytes(image)), 2, 4);
+    const char dataType = static_cast<char>('0' + addressBytes - 1);  // S1, S2, S3
+    const char endType = static_cast<char>('0' + 11 - addressBytes);  // S9, S8, S7
     constexpr std::string_view kHeader = "ledfont";
     constexpr std::size_t kLineLength = 2 + 2 + 8 + 2 * kRecordDataBytes + 2 + kLineEnd.size();
     std::string out;
@@ -205,27 +229,29 @@ std::string buildSrecText(const FirmwareImage& image) {
     std::uint32_t records = 0;
     for (std::size_t at = 0; at < bytes.size(); at += kRecordDataBytes, ++records) {
         const std::size_t size = std::min<std::size_t>(kRecordDataBytes, bytes.size() - at);
-        appendSrecord(out, '3', 4, image.address + static_cast<std::uint32_t>(at), bytes.subspan(at, size));
+        appendSrecord(out, dataType, addressBytes, image.address + static_cast<std::uint32_t>(at),
+                      bytes.subspan(at, size));
     }
     appendSrecord(out, '5', 2, records, {});
-    appendSrecord(out, '7', 4, 0, {});
+    appendSrecord(out, endType, addressBytes, 0, {});
     return out;
 }
 
 bool isCIdentifier(std::string_view name) {
-    return !name.empty() && !isDigit(name.front()) && std::all_of(name.begin(), name.end(), identifierChar);
+    // A leading '_' is refused: C reserves such names at file scope, and "_X" and "__x" everywhere.
+    return !name.empty() && !isDigit(name.front()) && name.front() != '_' &&
+           std::all_of(name.begin(), name.end(), identifierChar);
 }
 
 std::string cNameForFont(std::string_view fontFile) {
-    std::size_t start = fontFile.find_last_of("/\\");
-    std::string_view name = fontFile.substr(start == std::string_view::npos ? 0 : start + 1);
+    std::string_view name = fileNameOf(fontFile);
     if (std::size_t dot = name.find_last_of('.'); dot != std::string_view::npos && dot > 0) {
         name = name.substr(0, dot);
     }
     std::string sanitised(name);
     std::replace_if(
         sanitised.begin(), sanitised.end(), [](char c) { return !identifierChar(c); }, '_');
-    if (sanitised.empty() || sanitised.front() == '_' || !isCIdentifier(sanitised)) {
+    if (!isCIdentifier(sanitised)) {
         return "font";
     }
     return sanitised;
@@ -250,11 +276,15 @@ std::string buildCHeader(const FirmwareImage& image, std::string_view name) {
     appendDefine(out, prefix, "IMAGE_ADDRESS", hexConstant(image.address, 4));
     appendDefine(out, prefix, "IMAGE_SIZE", std::to_string(image.bytes.size()));
     appendDefine(out, prefix, "IMAGE_CRC32", hexConstant(image.crc, 8));
-    out += '\n';
+    out += "\n/* " + prefix +
+           "STORAGE stands in the arrays' declarations, empty unless the build defines it: "
+           "PROGMEM\n   (with <avr/pgmspace.h>) keeps them in an AVR's flash, a section attribute puts them "
+           "where the\n   linker script says. */\n";
+    out += "#ifndef " + prefix + "STORAGE\n#define " + prefix + "STORAGE\n#endif\n\n";
     for (const FontRegion& region : fontRegions(image.kind)) {
         const std::string array = arrayName(region.content);
-        out += "extern const uint8_t " + std::string(name) + "_" + array + "[" + prefix + upperCase(array) +
-               "_SIZE];\n";
+        out += "extern const uint8_t " + prefix + "STORAGE " + std::string(name) + "_" + array + "[" +
+               prefix + upperCase(array) + "_SIZE];\n";
     }
     out += "\n#endif\n";
     return out;
@@ -269,12 +299,19 @@ std::string buildCSource(const FirmwareImage& image, std::string_view name, std:
     out += fileComment(image);
     out += "#include \"";
     out += headerName;
-    out += "\"\n";
+    out += "\"\n\n";
+    // The two files are replaced one after the other; a source left beside another export's header (a kill
+    // between the two) must not compile.
+    out += "#if !defined(" + prefix + "IMAGE_CRC32) || " + prefix +
+           "IMAGE_CRC32 != " + hexConstant(image.crc, 8) + " || " + prefix +
+           "IMAGE_SIZE != " + std::to_string(image.bytes.size()) + "\n#error \"";
+    out += headerName;
+    out += " is not the header exported with this source: export both again\"\n#endif\n";
     for (const FontRegion& region : fontRegions(image.kind)) {
         const bool glyphs = region.content == RegionContent::Glyphs;
         const std::string array = arrayName(region.content);
-        out += "\nconst uint8_t " + std::string(name) + "_" + array + "[" + prefix + upperCase(array) +
-               "_SIZE] = {\n";
+        out += "\nconst uint8_t " + prefix + "STORAGE " + std::string(name) + "_" + array + "[" + prefix +
+               upperCase(array) + "_SIZE] = {\n";
         const std::span<const std::uint8_t> bytes = regionBytes(image, region);
         const std::size_t width = glyphs ? kRecordBytes : kPairBytes;
         for (std::size_t at = 0, glyph = 0; at < bytes.size(); at += width, ++glyph) {

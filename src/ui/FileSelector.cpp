@@ -65,6 +65,15 @@ bool FileSelector::selectFile(const QString& path) {
     return true;
 }
 
+void FileSelector::refresh() {
+    const QString chosen = file_.fileName();
+    file_.setPath(file_.path());
+    if (const QList<QListWidgetItem*> found = file_.findItems(chosen, Qt::MatchExactly);
+        !chosen.isEmpty() && !found.isEmpty()) {
+        file_.setCurrentItem(found.first());
+    }
+}
+
 void FileSelector::fileClick() {
     const std::string name = file_.fileNameBytes();
     if (name.empty()) {

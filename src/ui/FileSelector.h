@@ -29,6 +29,9 @@ class FileSelector : public QObject {
     // cannot be listed or holds no such file.
     bool selectFile(const QString& path);
 
+    // Lists the folder shown again, keeping the file chosen chosen: after a write, the new file shows.
+    void refresh();
+
   private:
     void openStartFolder();
     void driveChange();

@@ -1,6 +1,8 @@
 #include "ui/frmFont.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QHash>
 #include <QInputDialog>
@@ -116,6 +118,7 @@ void frmFont::bindControls() {
     cmdShowInc = child<QPushButton>(this, "cmdShowInc");
     FrameJ = child<QWidget>(this, "FrameJ");
     optJukta = child<QRadioButton>(this, "optJukta");
+    optHindi = child<QRadioButton>(this, "optHindi");
     cmdLoad = child<QPushButton>(this, "cmdLoad");
     cmdSave = child<QPushButton>(this, "cmdSave");
     cmdConvertToHex = child<QPushButton>(this, "cmdConvertToHex");
@@ -153,6 +156,8 @@ void frmFont::connectHandlers() {
     connect(cmdSave, &QPushButton::clicked, this, &frmFont::cmdSave_Click);
     connect(cmdConvertToHex, &QPushButton::clicked, this, &frmFont::cmdConvertToHex_Click);
     connect(Command1, &QPushButton::clicked, this, &frmFont::Command1_Click);
+    // Paste Glyph follows what other programs put on the clipboard (a glyph copied in a terminal).
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &frmFont::updateActions);
 }
 
 void frmFont::orderTabs() {

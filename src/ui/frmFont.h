@@ -201,6 +201,7 @@ class frmFont : public QWidget {
     QPushButton* cmdShowInc = nullptr;
     QWidget* FrameJ = nullptr;
     QRadioButton* optJukta = nullptr;
+    QRadioButton* optHindi = nullptr;
     QPushButton* cmdLoad = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdConvertToHex = nullptr;

@@ -5,6 +5,7 @@
 
 #include "font/FontPath.h"
 #include "font/FontText.h"
+#include "ui/FileSelector.h"
 #include "ui/QtConvert.h"
 #include "ui/frmFont.h"
 
@@ -95,6 +96,7 @@ bool frmFont::saveFontTo(const std::string& target) {
     if (!runReported(QStringLiteral("Error Saving File"), [this, &target] { SaveFont(target); })) {
         return false;
     }
+    fileSelector_->refresh();
     return true;
 }
 

@@ -45,8 +45,9 @@ std::optional<int> frmFont::askGlyph(const QString& title, const QString& label)
 void frmFont::actGoToGlyph_Triggered() {
     if (const auto glyph = askGlyph(
             QStringLiteral("Go to Glyph"),
-            QStringLiteral("Glyph index (21 or 0x15), code (Code: 0915), Devanagari letter or conjunct "
-                           "(\u0915\u094D\u0937):"))) {
+            QStringLiteral(
+                "Glyph index (21 or 0x15), code (Code: 0915 or U+0915), Devanagari letter or conjunct "
+                "(\u0915\u094D\u0937):"))) {
         goToGlyph(*glyph);
     }
 }

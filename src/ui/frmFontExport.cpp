@@ -3,6 +3,7 @@
 #include "font/FontPath.h"
 #include "hexout/FirmwareFile.h"
 #include "hexout/HexMemory.h"
+#include "ui/FileSelector.h"
 #include "ui/QtConvert.h"
 #include "ui/frmFont.h"
 
@@ -29,8 +30,12 @@ void frmFont::actExport_Triggered() {
                        chosen);
         return;
     }
+    // The glyph shown is stored first, as Save stores it, so that the image holds what the canvas shows.
+    if (!runReported(QStringLiteral("Error!"), [this] { editor_.store(editor_.glyph()); })) {
+        return;
+    }
     runReported(title, [&] {
-        // The font as last stored, and never written over the file it was loaded from.
+        // Never written over the file the font was loaded from.
         FontTables loaded = editor_.font();
         loaded.FontFile = documentFile();
         const hexout::FirmwareOutput written =
@@ -44,6 +49,10 @@ void frmFont::actExport_Triggered() {
             lines << QStringLiteral("base: ") + toQString(hexout::hexAddress(written.image.address)) +
                          QStringLiteral(" (the address of the first byte)");
         }
+        if (*format == hexout::FirmwareFormat::Srec) {
+            lines << toQString(hexout::srecSummary(written.srecAddressBytes));
+        }
+        fileSelector_->refresh();
         reportSink_(title, lines.join(QLatin1Char('\n')));
     });
 }

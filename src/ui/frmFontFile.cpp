@@ -11,6 +11,7 @@
 #include "hexout/HexCompare.h"
 #include "hexout/HexFile.h"
 #include "hexout/HexReader.h"
+#include "ui/FileSelector.h"
 #include "ui/QtConvert.h"
 #include "ui/frmFont.h"
 
@@ -41,7 +42,12 @@ void frmFont::SaveFont(const std::string& fn) {
 }
 
 void frmFont::cmdLoad_Click() {
-    if (editor_.document().fontFile().empty() || !settleUnsavedWork()) {
+    if (editor_.document().fontFile().empty()) {
+        return;
+    }
+    if (!settleUnsavedWork()) {
+        // Nothing was loaded: the buttons show the kind of the font that stays.
+        (editor_.kind() == FontKind::Jukta512 ? optJukta : optHindi)->setChecked(true);
         return;
     }
     loadChosenFont();
@@ -80,7 +86,10 @@ void frmFont::cmdConvertToHex_Click() {
         !confirmReplace(target, documentHex, QStringLiteral("the HEX of the font"))) {
         return;
     }
-    runReported(QStringLiteral("Error Writing HEX File"), [this] { hexout::writeHexFile(editor_.font()); });
+    if (runReported(QStringLiteral("Error Writing HEX File"),
+                    [this] { hexout::writeHexFile(editor_.font()); })) {
+        fileSelector_->refresh();
+    }
 }
 
 void frmFont::actVerifyHex_Triggered() {

@@ -127,7 +127,12 @@ TEST(LedfontPreview, ListsMissingCodePointsAndHalantFallbacksOnStderr) {
           "ledfont: no glyph for U+0041 \"A\" (2 times)\n"
           "ledfont: no glyph for U+200D \"\u200D\" (1 time)\n"
           "ledfont: no conjunct glyph for " +
-              kaNa + " (U+0915 U+094D U+0928), drawn with the halant (2 times)\n"}});
+              kaNa + " (U+0915 U+094D U+0928), drawn with the halant (2 times)\n"},
+         // GA (U+0917) is an empty glyph, which check --text warns about too.
+         {{"preview", files.jukta, "--kind", "jukta512", kKa + "\u0917\u0917"},
+          0,
+          rows(20, {{0, "####................"}}),
+          "ledfont: glyph 23 (Code: 017) is empty, drawn 2 times\n"}});
 }
 
 TEST(LedfontPreview, WarnsWhenTheTextIsWiderThanThePanels) {
@@ -199,7 +204,9 @@ TEST(LedfontPreview, FailsOnABadFontOrOutputWritingNothing) {
         {{"preview", files.folder / "none.txt", kKa},
          "File not found: " + (files.folder / "none.txt").string()},
         {{"preview", files.hindi, "--kind", "jukta512", kKa},
-         "Input past end of file: " + files.hindi.string() + ", line 4352 (found 4352 of 18432 values)"},
+         "Input past end of file: " + files.hindi.string() +
+             ", line 4352 (found 4352 of 18432 values, as many as a Hindi font holds: --kind hindi reads "
+             "it)"},
     };
     if (compose::pngAvailable()) {
         // A path, not a TestPath, past the first name: made one again so it reads as a string on Windows too.

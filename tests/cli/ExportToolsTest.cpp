@@ -129,6 +129,37 @@ TEST(ExportTools, TheCOutputCompilesStrictlyAndHoldsTheHexBytes) {
     }
 }
 
+// A source beside another export's header does not compile; NAME_STORAGE places the arrays.
+TEST(ExportTools, AMismatchedPairFailsAndTheStorageMacroPlacesTheArrays) {
+    SKIP_ON_WINDOWS();
+    const std::string cc = LEDFONT_TEST_CC;
+    if (cc.empty() || !installed("objdump")) {
+        GTEST_SKIP() << "no C compiler or no objdump found";
+    }
+    TempFolder folder;
+    const auto compile = [&](const std::string& define) {
+        return shell("{ " + shellQuoted(cc) + " -std=c99 -Werror -c " + define + " -o " +
+                         shellQuoted(folder / "f.o") + " " + shellQuoted(folder / "font.c") +
+                         " && objdump -t " + shellQuoted(folder / "f.o") + " | grep ' font_glyphs$' >" +
+                         shellQuoted(folder / "sym.txt") + "; }",
+                     folder / "cc.txt");
+    };
+    exportSample(kSamples[0], {"--format", "c", "--name", "font", "-o", folder / "font"});
+    const std::string hindiHeader = readFile(folder / "font.h");
+    exportSample(kSamples[1], {"--format", "c", "--name", "font", "-o", folder / "font"});
+    for (const auto& [define, section] :
+         {std::pair<std::string, std::string>{"", " .rodata\t"},
+          {"'-DFONT_STORAGE=__attribute__((section(\".font\")))'", " .font\t"}}) {
+        ASSERT_EQ(compile(define), 0) << readFile(folder / "cc.txt");
+        EXPECT_NE(readFile(folder / "sym.txt").find(section), std::string::npos)
+            << readFile(folder / "sym.txt");
+    }
+    writeFile(folder / "font.h", hindiHeader);
+    EXPECT_NE(compile(""), 0);
+    EXPECT_NE(readFile(folder / "cc.txt").find("font.h is not the header exported with this source"),
+              std::string::npos);
+}
+
 // srec_cat's own S-record reader, writing Intel HEX as our writer does, gives our HEX file byte for byte.
 TEST(ExportTools, SrecCatTurnsTheSrecordsIntoTheHexFile) {
     SKIP_ON_WINDOWS();

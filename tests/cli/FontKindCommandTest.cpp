@@ -84,6 +84,21 @@ TEST(LedfontKind, WithoutKindTheNumberOfValuesDecidesAndStderrSaysSo) {
     }
 }
 
+// A file that ends early under --kind jukta512 with a Hindi font's count of values says which kind it is.
+TEST(LedfontKind, AHindiFontReadAsJukta512PointsToKindHindi) {
+    const Fonts f;
+    const std::string hint =
+        ", line 4352 (found 4352 of 18432 values, as many as a Hindi font holds: --kind "
+        "hindi reads it)\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {f.hindi, hint}, {f.between, ", line 5000 (found 5000 of 18432 values)\n"}};
+    for (const auto& [font, end] : cases) {
+        const RunResult run = runLedfont({"hex", font, "--kind", "jukta512", "-o", f.out});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "Input past end of file: " + font + end);
+    }
+}
+
 TEST(LedfontKind, ShowAndCheckReadTheKindTheValuesSayAndCheckCountsUnreadValues) {
     const Fonts f;
     const RunResult shown = runLedfont({"show", f.jukta, "--glyph", "511"});

@@ -106,7 +106,8 @@ TEST(LedfontHex, BadInputOrFilesFailWithOneLineAndLeaveTheOutputAlone) {
             {{"hex", folder / "none.txt", "-o", out}, "File not found: " + (folder / "none.txt").string()},
             {{"hex", folder / "nodir/f.txt", "-o", out},
              "Path not found: " + (folder / "nodir/f.txt").string()},
-            {{"hex", folder / "sub", "-o", out}, "Path/File access error: " + (folder / "sub").string()},
+            {{"hex", folder / "sub", "-o", out},
+             "Path/File access error: " + (folder / "sub").string() + " (is a folder)"},
             {{"hex", folder / "letters.txt", "-o", out},
              "Type mismatch: " + (folder / "letters.txt").string() + ", line 41, value \"abc\""},
             {{"hex", folder / "big.txt", "-o", out},
@@ -116,11 +117,12 @@ TEST(LedfontHex, BadInputOrFilesFailWithOneLineAndLeaveTheOutputAlone) {
                  ", line 3 (found 3 of 4352 values)"},
             {{"hex", folder / "good.txt", "--kind", "jukta512", "-o", out},
              "Input past end of file: " + (folder / "good.txt").string() +
-                 ", line 4352 (found 4352 of 18432 values)"},
+                 ", line 4352 (found 4352 of 18432 values, as many as a Hindi font holds: --kind hindi reads "
+                 "it)"},
             {{"hex", folder / "good.txt", "-o", folder / "nodir/x.hex"},
              "Path not found: " + (folder / "nodir/x.hex").string()},
             {{"hex", folder / "good.txt", "-o", folder / "sub"},
-             "Path/File access error: " + (folder / "sub").string()},
+             "Path/File access error: " + (folder / "sub").string() + " (is a folder)"},
         });
 }
 

@@ -5,6 +5,7 @@
 
 #include "CliTestSupport.h"
 #include "font/FontText.h"
+#include "hexout/HexRecords.h"
 
 namespace ledfont::test {
 namespace {
@@ -33,7 +34,31 @@ TEST(LedfontOutput, AFailedWriteToStdoutFailsTheRunWithItsDescription) {
         EXPECT_EQ(run.status, 1) << args[0] << " " << args.size();
         EXPECT_EQ(run.err, "Disk full: standard output\n") << args[0] << " " << args.size();
     }
+    // Only the names are lost: the file is whole, as the documentation says.
+    EXPECT_EQ(readFile(folder / "font.hex"), hexout::buildHexText(patternTables(false)));
 #endif
+}
+
+// -o - puts the output on stdout and the lines beside it on stderr; a device is written as it stands; a
+// folder is said to be one.
+TEST(LedfontOutput, DashIsStandardOutputAndAFolderIsNamedSo) {
+    TempFolder folder;
+    const std::string font = folder / "font.txt";
+    writeFile(font, formatFontText(patternTables(false)));
+    fs::create_directory(folder / "dir");
+    expectRuns(
+        {{{"hex", font, "--kind", "hindi", "-o", "-"}, 0, hexout::buildHexText(patternTables(false)), ""},
+         {{"hex", font, "--kind", "hindi", "-o", folder / "dir"},
+          1,
+          "",
+          "Path/File access error: " + (folder / "dir").string() + " (is a folder)\n"}});
+    EXPECT_TRUE(runLedfont({"export", font, "--kind", "hindi", "--format", "bin", "-o", "-"})
+                    .err.starts_with("image: 4352 bytes at 0x9000-0xA0FF"));
+    EXPECT_EQ(runLedfont({"export", font, "--format", "c", "-o", "-"}).status, 2);
+#ifndef _WIN32
+    EXPECT_EQ(runLedfont({"hex", font, "--kind", "hindi", "-o", "/dev/stdout"}, "/dev/null").status, 0);
+#endif
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"font.txt", "dir"}));
 }
 
 // No byte below 0x20 but the line ends, and no DEL.

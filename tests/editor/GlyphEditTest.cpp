@@ -94,6 +94,12 @@ TEST(GlyphTarget, IndicesCodesCharactersAndConjunctsOfEachKind) {
         {"Code: 0915", FontKind::Jukta512, 0x15},  // the code point, as the prompt's example gives it
         {"Code: 015", FontKind::Jukta512, 0x15},   // the label's three digits
         {"Code: 1FF", FontKind::Jukta512, 511},
+        {"U+0915", FontKind::Hindi, 21},
+        {"u+0915", FontKind::Jukta512, 0x15},
+        {"U+097F", FontKind::Hindi, 0x7F},
+        {"U+0980", FontKind::Hindi, -1},
+        {"U+08FF", FontKind::Jukta512, -1},
+        {"U+", FontKind::Hindi, -1},
         {"\xE0\xA4\x95", FontKind::Jukta512, 0x15},
         {"128", FontKind::Hindi, -1},
         {"511", FontKind::Jukta512, 511},

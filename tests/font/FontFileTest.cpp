@@ -115,5 +115,16 @@ TEST(FontFile, HugeSparseFileWithAGoodStartLoadsFromItsStart) {
 #endif
 }
 
+// Counting and reading go through one open, each from the start of the file.
+TEST(FontFile, OpenFontFileCountsAndReadsFromOneOpening) {
+    test::TempFolder folder;
+    test::writeFile(folder / "font.txt", formatFontText(FontTables{}) + "1\r\n");
+    OpenFontFile file(folder / "font.txt");
+    bool moreFollow = false;
+    EXPECT_EQ(file.countFields(5000), 4353u);
+    EXPECT_EQ(file.readValues(FontKind::Hindi, moreFollow).size(), 4352u);
+    EXPECT_TRUE(moreFollow);
+}
+
 }  // namespace
 }  // namespace ledfont

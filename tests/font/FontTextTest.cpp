@@ -71,7 +71,8 @@ TEST(ReadFontValues, FieldsThatDoNotConvert) {
         {"0\r\nabc\r\n" + rest, ErrorCode::TypeMismatch, 2, "abc"},
         {zeroLines(40) + "256\r\n" + zeroLines(kHindiCount - 41), ErrorCode::Overflow, 41, "256"},
         {"0\r\nx\r\n999\r\n" + rest, ErrorCode::TypeMismatch, 2, "x"},  // the first failure wins
-        {bom + "5\r\n" + rest, ErrorCode::TypeMismatch, 1, bom + "5"},
+        {bom + "5\r\n" + bom + "6\r\n" + rest, ErrorCode::TypeMismatch, 2,
+         bom + "6"},  // only a leading mark is skipped
         {std::string{'1', '\0', '2', '\r', '\n'} + rest, ErrorCode::TypeMismatch, 1, "1\\x002"},
         {std::string(300, 'x') + "\r\n" + rest, ErrorCode::TypeMismatch, 1, std::string(40, 'x') + "..."},
         {"1\r\n\r\n" + rest, ErrorCode::TypeMismatch, 2, ""},

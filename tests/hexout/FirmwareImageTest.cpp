@@ -8,6 +8,7 @@
 
 #include "HexTestSupport.h"
 #include "font/Error.h"
+#include "font/FontPath.h"
 #include "hexout/Crc32.h"
 #include "hexout/FirmwareFile.h"
 
@@ -92,7 +93,7 @@ TEST(SrecText, RecordsCarryTheImageWithValidChecksums) {
     for (bool jukta : {false, true}) {
         const FontTables tables = test::randomTables(jukta ? 21 : 22, jukta);
         const FirmwareImage image = firmwareImage(tables);
-        const std::vector<std::string> lines = test::crLfLines(buildSrecText(image));
+        const std::vector<std::string> lines = test::crLfLines(buildSrecText(image, 4));
         ASSERT_EQ(lines.size(), image.bytes.size() / 16 + 3);
         EXPECT_EQ(lines.front(), "S00A00006C6564666F6E7409");  // "ledfont"
         EXPECT_EQ(lines.back(), "S70500000000FA");
@@ -119,13 +120,19 @@ TEST(SrecText, RecordsCarryTheImageWithValidChecksums) {
             }
         }
         EXPECT_EQ(memory, test::expectedMemory(tables));
+        // The shortest field is the default (srec_cat reads it back in the export tests), S2 when asked.
+        EXPECT_EQ(shortestSrecAddressBytes(image), 2);
+        for (auto [asked, first, end] : {std::tuple(0, "S113", "S9030000FC"), {3, "S214", "S804000000FB"}}) {
+            const std::vector<std::string> records = test::crLfLines(buildSrecText(image, asked));
+            EXPECT_EQ(records[1].substr(0, 4) + " " + records.back(), std::string(first) + " " + end);
+        }
     }
 }
 
 TEST(CName, IdentifiersAndNamesMadeFromFontFiles) {
     const std::pair<const char*, bool> identifiers[] = {
-        {"font", true}, {"_x", true},   {"Jukta512", true}, {"a_b_9", true},     {"", false},
-        {"9a", false},  {"a-b", false}, {"a b", false},     {"\xC3\xA9", false},
+        {"font", true}, {"a_", true},   {"Jukta512", true},  {"a_b_9", true}, {"", false},   {"9a", false},
+        {"a-b", false}, {"a b", false}, {"\xC3\xA9", false}, {"_x", false},   {"_X", false}, {"__x", false},
     };
     for (auto [name, valid] : identifiers) {
         EXPECT_EQ(isCIdentifier(name), valid) << name;
@@ -133,7 +140,11 @@ TEST(CName, IdentifiersAndNamesMadeFromFontFiles) {
     const std::pair<const char*, const char*> names[] = {
         {"hindi.txt", "hindi"},
         {"/fonts/jukta512.txt", "jukta512"},
+#ifdef _WIN32
         {"C:\\fonts\\my-font.v2.txt", "my_font_v2"},
+#else
+        {"back\\slash.txt", "back_slash"},
+#endif
         {"sign font", "sign_font"},
         {"2024.txt", "font"},
         {"_x.txt", "font"},
@@ -158,8 +169,9 @@ TEST(CSource, DeclaresDefinesAndCommentsEveryGlyph) {
           "#define SIGN_GLYPHS_ADDRESS UINT32_C(0xA100)\n", "#define SIGN_GLYPHS_SIZE 17408\n",
           "#define SIGN_PAIRS_ADDRESS UINT32_C(0xE500)\n", "#define SIGN_PAIRS_SIZE 1024\n",
           "#define SIGN_IMAGE_ADDRESS UINT32_C(0xA100)\n", "#define SIGN_IMAGE_SIZE 18432\n",
-          "extern const uint8_t sign_glyphs[SIGN_GLYPHS_SIZE];\n",
-          "extern const uint8_t sign_pairs[SIGN_PAIRS_SIZE];\n", "#ifndef LEDFONT_SIGN_H\n"}) {
+          "#ifndef SIGN_STORAGE\n#define SIGN_STORAGE\n#endif\n",
+          "extern const uint8_t SIGN_STORAGE sign_glyphs[SIGN_GLYPHS_SIZE];\n",
+          "extern const uint8_t SIGN_STORAGE sign_pairs[SIGN_PAIRS_SIZE];\n", "#ifndef LEDFONT_SIGN_H\n"}) {
         EXPECT_NE(header.find(line), std::string::npos) << line;
     }
     char crc[64];
@@ -168,7 +180,7 @@ TEST(CSource, DeclaresDefinesAndCommentsEveryGlyph) {
 
     const std::string source = buildCSource(image, "sign", "out.h");
     EXPECT_NE(source.find("#include \"out.h\"\n"), std::string::npos);
-    EXPECT_NE(source.find("const uint8_t sign_pairs[SIGN_PAIRS_SIZE] = {\n    0x03, 0x08, /* glyph 0 */\n"),
+    EXPECT_NE(source.find("SIGN_STORAGE sign_pairs[SIGN_PAIRS_SIZE] = {\n    0x03, 0x08, /* glyph 0 */\n"),
               std::string::npos);
     EXPECT_NE(source.find(", /* glyph 5  Code: 005  width 16  Ikaar */\n"), std::string::npos);
     EXPECT_NE(source.find(", /* glyph 511  Code: 1FF  width "), std::string::npos);
@@ -205,9 +217,14 @@ TEST(FirmwareFileNames, FormatsAndNamesFromExtensions) {
     const std::pair<const char*, std::pair<std::string, std::string>> pairs[] = {
         {"out", {"out.c", "out.h"}},       {"out.c", {"out.c", "out.h"}},     {"out.h", {"out.c", "out.h"}},
         {"o.inc", {"o.inc.c", "o.inc.h"}}, {"d.c/x", {"d.c/x.c", "d.c/x.h"}}, {".c", {".c.c", ".c.h"}},
+        {"FONT.H", {"FONT.c", "FONT.H"}},  {"a.C", {"a.C", "a.h"}},
     };
     for (auto [output, files] : pairs) {
         EXPECT_EQ(cFileNames(output), files) << output;
+    }
+    for (auto [name, bytes] :
+         {std::pair("a.srec", 0), {"a.s19", 2}, {"a.S28", 3}, {"x/a.s37", 4}, {"a.s37/b", 0}}) {
+        EXPECT_EQ(srecAddressBytesOfFileName(name), bytes) << name;
     }
 }
 
@@ -248,7 +265,8 @@ TEST(FirmwareFiles, RefusesTheFontFileAndHeaderNamesAnIncludeCannotHold) {
                   ErrorCode::FileAlreadyExists)
             << output;
     }
-    for (const char* name : {"a\"b", "it's", "a\nb"}) {
+    // A backslash is part of a POSIX file name, and no #include can hold it.
+    for (const char* name : {"a\"b", "it's", "a\nb", kPathSeparator == '/' ? "back\\slash" : "a'"}) {
         EXPECT_EQ(
             test::errorOf([&] { writeFirmwareFiles(tables, FirmwareFormat::C, folder / name, "f"); }).code(),
             ErrorCode::BadFileNameOrNumber)

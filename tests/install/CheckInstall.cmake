@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR= -DROOT= -DEDITOR=ON|OFF -DVERSION= -DSAMPLES= -DBUILT_CLI= -P CheckInstall.cmake
+# cmake -DBUILD_DIR= -DROOT= -DEDITOR=ON|OFF -DVERSION= -DSAMPLES= -DBUILT_CLI= -DVALIDATE_METAINFO= -P CheckInstall.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(fail)
@@ -93,9 +93,8 @@ find_program(APPSTREAMCLI appstreamcli)
 if(EDITOR)
     if(DESKTOP_FILE_VALIDATE AND APPSTREAMCLI)
         run(${DESKTOP_FILE_VALIDATE} ${usr}/share/applications/${id}.desktop)
-        run(${APPSTREAMCLI} validate --no-net ${usr}/share/metainfo/${id}.metainfo.xml)
         # The tree check also finds the desktop entry and the icon the metainfo names.
-        run(${APPSTREAMCLI} validate-tree --no-net ${ROOT})
+        run(${VALIDATE_METAINFO} ${usr}/share/metainfo/${id}.metainfo.xml ${ROOT})
     elseif("$ENV{LEDFONT_REQUIRE_VALIDATORS}")
         fail("desktop-file-validate (desktop-file-utils) and appstreamcli (appstream) are needed")
     else()

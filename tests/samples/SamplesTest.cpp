@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -14,7 +16,7 @@ namespace {
 // The checked-in sample fonts must be exactly what the drawings give, so nobody edits one by hand and
 // lets it drift from its source.
 TEST(Samples, AreTheFontsOfTheGlyphDrawings) {
-    std::ifstream art(LEDFONT_SAMPLES_DIR "/glyphs.txt");
+    std::ifstream art(LEDFONT_DRAWINGS);
     ASSERT_TRUE(art);
     auto tables = std::make_unique<FontTables>();
     readGlyphArt(art, *tables);
@@ -31,6 +33,11 @@ TEST(Samples, AreTheFontsOfTheGlyphDrawings) {
     EXPECT_FALSE(ledLit(tables->FontData, 0x15, 0, 0));
     EXPECT_EQ(tables->JuktaData(0x80, 0), 0x15);
     EXPECT_EQ(tables->JuktaData(0x80, 1), 0x37);
+}
+
+// The editor starts in samples/, and its file list offers every file there as a font: only fonts stand there.
+TEST(Samples, TheFolderHoldsOnlyTheSampleFonts) {
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(LEDFONT_SAMPLES_DIR), {}), 2);
 }
 
 TEST(Samples, BadDrawingsAreReportedWithTheirLine) {

@@ -197,6 +197,15 @@ TEST_F(EditingWindowTest, CopyInOneWindowPastesIntoAnother) {
     expectMessage(QStringLiteral("Paste Glyph"), QStringLiteral("Type mismatch"));
 }
 
+// Paste Glyph follows the clipboard as other programs change it, with no edit in between.
+TEST_F(EditingWindowTest, PasteGlyphFollowsTheClipboard) {
+    auto* paste = window.findChild<QAction*>("actPasteGlyph");
+    QApplication::clipboard()->clear();
+    EXPECT_FALSE(paste->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("glyph 1  Code: 001  width 5"));
+    EXPECT_TRUE(paste->isEnabled());
+}
+
 TEST_F(EditingWindowTest, GoToTakesAnIndexACodeOrACharacterAndStoresFirst) {
     QTest::mouseClick(pic(), Qt::RightButton, {}, cellCentre(0, 0));
     const struct {

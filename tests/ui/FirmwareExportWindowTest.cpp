@@ -3,6 +3,8 @@
 #include <QProcess>
 
 #include "FontFileFixture.h"
+#include "hexout/FirmwareImage.h"
+#include "ui/FileListBox.h"
 #include "ui/MainWindow.h"
 
 namespace ledfont::ui {
@@ -35,7 +37,6 @@ TEST_F(FirmwareExportWindowTest, WritesTheFormatOfTheExtensionAsTheCommandLineTo
     ASSERT_TRUE(QDir(dir).mkdir("cli"));
     load("jukta.txt", FontKind::Jukta512);
     EXPECT_TRUE(action->isEnabled());
-    paintDarkCell();  // not stored, so not exported
     const auto before = shown();
 
     const struct {
@@ -76,6 +77,21 @@ TEST_F(FirmwareExportWindowTest, WritesTheFormatOfTheExtensionAsTheCommandLineTo
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(reports.empty());
     EXPECT_EQ(QDir(dir).entryList(QDir::Files), files);
+}
+
+// The glyph on the canvas is stored first, as Save stores it, so the image holds it; the file list, showing
+// the folder written to, lists the new file.
+TEST_F(FirmwareExportWindowTest, StoresTheGlyphShownAndListsTheFileWritten) {
+    window.setSaveChooser([this](const QString&, const QString&) { return path("font.bin"); });
+    writeFont("jukta.txt", *makeFont(FontKind::Jukta512, 3));
+    load("jukta.txt", FontKind::Jukta512);
+    const FontTables loaded = window.editor().font();
+    paintDarkCell();
+    window.findChild<QAction*>("actExport")->trigger();
+    EXPECT_NE(window.editor().font(), loaded);
+    const std::vector<std::uint8_t> image = hexout::firmwareImage(window.editor().font()).bytes;
+    EXPECT_EQ(fileBytes(path("font.bin")), QByteArray(reinterpret_cast<const char*>(image.data()), 18432));
+    EXPECT_EQ(control<FileListBox>("File1")->findItems("font.bin", Qt::MatchExactly).size(), 1);
 }
 
 TEST(FirmwareExportMenu, ComesAfterMakeHexFileInTheFileMenu) {

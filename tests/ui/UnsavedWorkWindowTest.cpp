@@ -204,5 +204,15 @@ TEST_F(UnsavedWorkWindowTest, LoadingAnotherFontWithUnsavedWorkAsksSaveDiscardOr
     EXPECT_EQ(window.documentFile(), path("font.txt").toStdString());
 }
 
+// Cancel keeps the loaded font, and the kind buttons show its kind again, not the one clicked for the load.
+TEST_F(UnsavedWorkWindowTest, CancelOnLoadShowsTheLoadedKindAgain) {
+    writeFont("jukta.txt", *makeFont(FontKind::Jukta512, 3));
+    load("jukta.txt", FontKind::Jukta512);
+    paintDarkCell();
+    answer = QMessageBox::Cancel;
+    load("jukta.txt", FontKind::Hindi);
+    EXPECT_TRUE(window.editor().kind() == FontKind::Jukta512 && checked("optJukta") && !checked("optHindi"));
+}
+
 }  // namespace
 }  // namespace ledfont::ui
