@@ -24,13 +24,13 @@ ReadingRows readingRows(const Glyph& ka);
 
 // What makes a word read other than its source draws it, in the order reports list them.
 enum class Mismatch {
-    MissingGlyph,    // a code point without a glyph, or an empty glyph
-    HalantFallback,  // a conjunct drawn with the halant where the source has a conjunct form
-    StackedConjunct,  // a conjunct after a conjunct (स्क्र), which the sign's rule joins only two at a time
-    HeadlineGap,     // a dark column in the headline where the source's runs on
-    LostSign,        // a sign of the source that the sign does not show as one: gone, or run into another
-    MisplacedSign,   // a sign at another place than the source's, beyond a column's shift
-    LettersDiffer,   // the letters' body differs from the source's beyond spacing
+    MissingGlyph,     // a code point without a glyph, or an empty glyph
+    HalantFallback,   // a conjunct drawn with the halant where the source has a conjunct form
+    StackedConjunct,  // C्C्C (स्क्र): the sign joins two consonants at a time
+    HeadlineGap,      // a dark column in the headline where the source's runs on
+    LostSign,         // a sign of the source that the sign does not show as one: gone, or run into another
+    MisplacedSign,    // a sign at another place than the source's, beyond a column's shift
+    LettersDiffer,    // the letters' body differs from the source's beyond spacing
 };
 std::string_view mismatchName(Mismatch mismatch);
 

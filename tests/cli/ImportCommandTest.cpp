@@ -187,17 +187,17 @@ TEST(LedfontImport, FillsConjunctsFromTheNoticesAndNamesTheOnesTooWide) {
     TempFolder folder;
     writeFile(folder / "notices.txt", "शुक्ल शुक्ल मस्त\n");
     const std::string out = folder / "out.txt";
-    expectRuns(
-        {{{"import", noto.string(), "--kind", "jukta512", "--size", "14", "--glyphs", "0x80-0x81",
-           "--conjuncts-from", folder / "notices.txt", "-o", out},
-          0,
-          out + ": 2 of 2 glyphs imported from " + noto.string() +
-              " at 14 pixels (the letters on rows 4-12) into a Jukta512 font\nconjuncts: 2 of 2 glyphs without a pair filled, the "
-              "most frequent in " +
-              (folder / "notices.txt").string() +
-              " first (1 it holds, 1 guessed from its letters)\n"
-              "wider than 16 columns in the source, left out: क्ल (2)\n",
-          ""}});
+    expectRuns({{{"import", noto.string(), "--kind", "jukta512", "--size", "14", "--glyphs", "0x80-0x81",
+                  "--conjuncts-from", folder / "notices.txt", "-o", out},
+                 0,
+                 out + ": 2 of 2 glyphs imported from " + noto.string() +
+                     " at 14 pixels (the letters on rows 4-12) into a Jukta512 font\nconjuncts: 2 of 2 "
+                     "glyphs without a pair filled, the "
+                     "most frequent in " +
+                     (folder / "notices.txt").string() +
+                     " first (1 it holds, 1 guessed from its letters)\n"
+                     "wider than 16 columns in the source, left out: क्ल (2)\n",
+                 ""}});
     FontTables written;
     storeFontValues(written, FontKind::Jukta512, readFontFile(out, FontKind::Jukta512));
     // स्त, then the best guess: क्त (क begins 2, त ends 1), as स्ल (1 by 2) comes later in code order.
