@@ -39,10 +39,6 @@ std::string valuesFollowText(const FontReading& reading) {
 
 }  // namespace
 
-std::string fontKindName(FontKind kind) {
-    return kind == FontKind::Hindi ? "Hindi" : "Jukta512";
-}
-
 FontReading chooseKind(const std::string& path, std::optional<FontKind> given) {
     FontReading reading;
     if (given) {

@@ -24,9 +24,6 @@ struct FontReading {
 // Counting stops one field past a Jukta512 font, so a huge file costs what a font costs.
 inline constexpr std::size_t kCountLimit = static_cast<std::size_t>(valueCount(FontKind::Jukta512)) + 1;
 
-// "Hindi" or "Jukta512".
-std::string fontKindName(FontKind kind);
-
 // The kind given or, without one, the kind the number of values says: exactly 4352 Hindi, 18432 or more
 // Jukta512, any other number Hindi. A file that cannot be counted is taken as Hindi, and the read that
 // follows reports why.

@@ -67,8 +67,8 @@ int runUnhex(const Arguments& args, std::ostream& out, std::ostream& err) {
         tables.FontFile = args.output;
         saveFontFile(pathFromUtf8(args.output), tables);
         auto regions = hexout::fontRegions(kind);
-        out << displayPath(args.output) << ": " << (kind == FontKind::Hindi ? "Hindi" : "Jukta512")
-            << " font from " << hexout::hexRange(regions.front().address, regions.back().last()) << '\n';
+        out << displayPath(args.output) << ": " << fontKindName(kind) << " font from "
+            << hexout::hexRange(regions.front().address, regions.back().last()) << '\n';
         return kExitDone;
     });
 }

@@ -122,8 +122,8 @@ std::variant<int, std::string> glyphTarget(std::string_view text, FontKind kind,
                        "Devanagari letter or a conjunct"});
     }
     if (*index < 0 || *index >= count) {
-        return joined({"There is no such glyph in a ", kind == FontKind::Hindi ? "Hindi" : "Jukta512",
-                       " font, whose glyphs are 0..", std::to_string(count - 1)});
+        return joined({"There is no such glyph in a ", fontKindName(kind), " font, whose glyphs are 0..",
+                       std::to_string(count - 1)});
     }
     return *index;
 }

@@ -90,6 +90,10 @@ constexpr int glyphCount(FontKind kind) {
 constexpr int valueCount(FontKind kind) {
     return glyphCount(kind) * kRecordBytes + (kind == FontKind::Jukta512 ? 512 * kPairBytes : 0);
 }
+// "Hindi" or "Jukta512": the kind as the window's options, the reports and the files name it.
+constexpr const char* fontKindName(FontKind kind) {
+    return kind == FontKind::Hindi ? "Hindi" : "Jukta512";
+}
 constexpr FontKind kindOf(bool juktaMode) {
     return juktaMode ? FontKind::Jukta512 : FontKind::Hindi;
 }

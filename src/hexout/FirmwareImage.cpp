@@ -157,7 +157,7 @@ std::string hexConstant(std::uint32_t value, int digits) {
 std::string fileComment(const FirmwareImage& image) {
     const bool jukta = image.kind == FontKind::Jukta512;
     std::string text = "/* The font image of the LED sign's controller, made by ledfont export from a ";
-    text += jukta ? "Jukta512" : "Hindi";
+    text += fontKindName(image.kind);
     text += " font:\n   the bytes its HEX file holds, " + std::to_string(glyphCount(image.kind)) +
             " glyph records of " + std::to_string(kRecordBytes) + " bytes at " + hexAddress(image.address);
     if (jukta) {

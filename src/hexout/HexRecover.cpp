@@ -20,10 +20,6 @@ struct Span {
     std::uint64_t last;
 };
 
-const char* kindName(FontKind kind) {
-    return kind == FontKind::Hindi ? "Hindi" : "Jukta512";
-}
-
 // The first and last address of the kind's regions, which join up.
 Span kindSpan(FontKind kind) {
     auto regions = fontRegions(kind);
@@ -58,12 +54,12 @@ std::vector<Span> stretches(const HexMemory& hex, Span span, bool set) {
 
 std::string regionText(FontKind kind) {
     Span span = kindSpan(kind);
-    return hexRange(span.first, span.last) + " (" + kindName(kind) + ")";
+    return hexRange(span.first, span.last) + " (" + fontKindName(kind) + ")";
 }
 
 // What a region's data spans: from the first address set to the last.
 std::string dataText(const std::vector<Span>& data, FontKind kind) {
-    return hexRange(data.front().first, data.back().last) + " (" + kindName(kind) + ")";
+    return hexRange(data.front().first, data.back().last) + " (" + fontKindName(kind) + ")";
 }
 
 }  // namespace
@@ -100,7 +96,7 @@ FontTables tablesFromHex(const HexMemory& hex, FontKind kind) {
         if (gaps.size() > kShown) {
             text += " and " + std::to_string(gaps.size() - kShown) + " more gaps";
         }
-        throw HexError(0, text + " of the " + kindName(kind) + " font at " +
+        throw HexError(0, text + " of the " + fontKindName(kind) + " font at " +
                               hexRange(kindSpan(kind).first, kindSpan(kind).last));
     }
     FontTables tables;

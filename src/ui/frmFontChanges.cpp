@@ -79,8 +79,7 @@ bool frmFont::confirmDroppedValues(const std::string& target) {
     const QString dropped = held >= kCountLimit ? QStringLiteral("at least %1").arg(held - written)
                                                 : QString::number(held - written);
     QString text = QStringLiteral("%1 holds %2 values; saving this %3 font writes %4 and drops %5 of them.")
-                       .arg(nameOf(target), count,
-                            kind == FontKind::Hindi ? QStringLiteral("Hindi") : QStringLiteral("Jukta512"),
+                       .arg(nameOf(target), count, QString::fromLatin1(fontKindName(kind)),
                             QString::number(written), dropped);
     if (kind == FontKind::Hindi && held >= static_cast<std::size_t>(valueCount(FontKind::Jukta512))) {
         text += QStringLiteral(" To keep them, load the file as \"Jukta512\".");
