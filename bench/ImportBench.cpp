@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "compose/ConjunctFrequency.h"
@@ -57,18 +58,27 @@ void BM_ImportUnifontFile(benchmark::State& state) {
     }
 }
 
-void BM_ImportOutline512(benchmark::State& state) {
+// Noto Sans Devanagari's file, or nothing when the build or the machine has no outline font to read: the
+// benchmark is then skipped with the reason.
+std::optional<std::filesystem::path> notoOrSkip(benchmark::State& state) {
     if (!import::outlineFontsAvailable()) {
         state.SkipWithError("this build reads no outline fonts");
-        return;
+        return std::nullopt;
     }
-    std::filesystem::path font;
     try {
-        font = import::findSystemFont("Noto Sans Devanagari");
+        return import::findSystemFont("Noto Sans Devanagari");
     } catch (const import::SourceError& e) {
         state.SkipWithError(e.what());
+        return std::nullopt;
+    }
+}
+
+void BM_ImportOutline512(benchmark::State& state) {
+    const std::optional<std::filesystem::path> noto = notoOrSkip(state);
+    if (!noto) {
         return;
     }
+    const std::filesystem::path& font = *noto;
     // Every conjunct glyph gets a pair of consonants, so that all 512 are shaped.
     FontTables start = import::newFont(FontKind::Jukta512);
     for (int g = 128; g < 512; ++g) {
@@ -91,17 +101,11 @@ void BM_ImportOutline512(benchmark::State& state) {
 // writing: counting the shipped text, opening the font and choosing its size, the block and the 384
 // conjuncts.
 void BM_ImportOutlineConjuncts(benchmark::State& state) {
-    if (!import::outlineFontsAvailable()) {
-        state.SkipWithError("this build reads no outline fonts");
+    const std::optional<std::filesystem::path> noto = notoOrSkip(state);
+    if (!noto) {
         return;
     }
-    std::filesystem::path font;
-    try {
-        font = import::findSystemFont("Noto Sans Devanagari");
-    } catch (const import::SourceError& e) {
-        state.SkipWithError(e.what());
-        return;
-    }
+    const std::filesystem::path& font = *noto;
     const FontTables start = import::newFont(FontKind::Jukta512);
     std::size_t filled = 0;
     for (auto _ : state) {
